@@ -1,0 +1,25 @@
+// Code page 1251 text helpers of the data layer: trimming, upper-casing and
+// the Russian order of names. Text stays cp1251 bytes; ICU is used only
+// underneath.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace catalog {
+
+// Removes blanks and control characters (bytes up to 32) at both ends.
+std::string Trim(std::string_view s);
+
+// Upper case of cp1251 text, Cyrillic letters (ё, ў, і, ...) included.
+std::string UpperCase1251(std::string_view s);
+// Equal without regard to letter case (cp1251).
+bool SameText1251(std::string_view a, std::string_view b);
+// Ordering without regard to letter case: compares the upper-cased bytes.
+int CompareText1251(std::string_view a, std::string_view b);
+
+// The order of company names: Russian collation (ICU "ru"), case-sensitive,
+// tertiary strength. Negative, zero or positive.
+int CompareRussian(const std::string& a, const std::string& b);
+
+}  // namespace catalog

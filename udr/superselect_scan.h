@@ -1,0 +1,69 @@
+// Text at a path of a company record, found in one forward pass over the
+// bytes: no DOM, no allocation except the result. This is the work behind the
+// database function SUPERSELECT, which runs it once per row of a search, so it
+// stops as soon as the value is complete.
+//
+// Input: the plain (unscrambled) record, XML text in code page 1251 with root
+// element `company`. An XML declaration, comments, processing instructions and
+// a DOCTYPE before the root are skipped; the declared encoding is ignored (the
+// bytes are always code page 1251).
+//
+// Path: element names joined by "/", relative to `company` ("name",
+// "address/street"). Names are compared exactly, letter case included. An
+// empty step ends the path, so "" (and "/x") names `company` itself. A step
+// that is not an element name (for example "@code") never matches.
+//
+// Result:
+//  - the text of the FIRST element in document order whose chain of ancestors
+//    below `company` spells the path; for <a><c/></a><a><b>x</b></a> the path
+//    "a/b" gives "x" (the first `a` has no `b`, the second has);
+//  - the text is that of ALL descendant text nodes concatenated in document
+//    order, so markup inside a value (<name>ООО <b>Мед</b>техника</name>)
+//    does not hide words from "contains" searches: "ООО Медтехника";
+//  - CDATA sections count as text; comments and processing instructions are
+//    skipped; attribute values are not text;
+//  - &lt; &gt; &amp; &quot; &apos; and &#NNN; / &#xHH; are decoded into code
+//    page 1251 bytes; a code point that has no 1251 byte becomes '?'; an
+//    ampersand that starts no such reference is kept as it stands;
+//  - whitespace is kept as stored; other bytes are copied unchanged;
+//  - an element that is present but empty (<name/>, <name></name>) gives "".
+//
+// std::nullopt (SQL NULL) when the path is absent, or when the record is not
+// usable: empty, not XML, root not `company`, truncated or malformed (for
+// example a mismatched end tag) before the value is complete. The bytes after
+// the matched element are not looked at, so a fault there goes unnoticed.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace superselect {
+
+// Deepest element nesting and longest path the scanner accepts; deeper
+// records and longer paths give no value.
+inline constexpr std::size_t MaxDepth = 256;
+inline constexpr std::size_t MaxPathSteps = 32;
+
+// The text at Path in a plain record (rules above).
+std::optional<std::string> FindText(std::string_view record, std::string_view path);
+
+// Same, into Value (cleared first, capacity reused); false where FindText
+// gives std::nullopt.
+bool FindTextInto(std::string_view record, std::string_view path, std::string& value);
+
+// Unscrambles a stored record with Key (catalog::UnscrambleRecord) and
+// finds the text at Path. An empty key leaves the bytes as they are.
+std::optional<std::string> FindTextInScrambled(std::string_view scrambled, std::string_view path,
+                                               std::string_view key);
+
+// Same, unscrambling Bytes in place (the buffer is left plain) and writing
+// into Value; false where FindText gives std::nullopt.
+bool FindTextInScrambledInPlace(char* bytes, std::size_t length, std::string_view path,
+                                std::string_view key, std::string& value);
+
+// The code page 1251 byte of a Unicode code point, '?' when it has none.
+char ToCp1251(char32_t codePoint);
+
+}  // namespace superselect
