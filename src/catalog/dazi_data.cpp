@@ -259,9 +259,8 @@ void TDaziData::DeleteSelection(int SelectionID) {
 }
 
 void TDaziData::CopySelection(int SourceID, int DestID) {
-    // :DstID and :SrcID, in this order, as positional markers.
-    ExecSQL("INSERT INTO Selections (SelectionID, CompanyID) SELECT CAST(? AS INTEGER), CompanyID "
-            "FROM Selections WHERE SelectionID = ?;",
+    ExecSQL("INSERT INTO Selections (SelectionID, CompanyID) SELECT :DstID, CompanyID FROM "
+            "Selections WHERE SelectionID = :SrcID;",
             {fb::Param::integer(DestID), fb::Param::integer(SourceID)});
 }
 
@@ -330,9 +329,8 @@ std::unique_ptr<TMemoryStream> TDaziData::ReadImageBlob(std::string_view Field, 
 std::unique_ptr<TMemoryStream> TDaziData::GetImageStream(const std::string& TableName,
                                                         const std::string& ImageName,
                                                         bool PreferThumb, int ImageType) {
-    // FN and FT, in this order, as positional markers.
     fb::ResultSet& ds =
-        OpenSQL(sqlf("SELECT * FROM %s WHERE ImageName = ? AND ImageType = ?", TableName.c_str()),
+        OpenSQL(sqlf("SELECT * FROM %s WHERE ImageName = :FN AND ImageType = :FT", TableName.c_str()),
                 {fb::Param::text(ImageName), fb::Param::integer(ImageType)});
     if (!ds.next())
         return nullptr;
