@@ -58,13 +58,14 @@ std::string recordOf(int companyId);
 //   logo.png 1 plain, photo.Jpg 2 compressed, scheme.bmp 3 scrambled,
 //   map.gif 4 compressed+scrambled, scan.tif 5 plain (NULL thumb),
 //   drawing.wmf 6 plain; company 11: broken.png 1 compressed with a corrupt
-//   Data and Thumb; company 12: blank.png 1 plain with an empty Data and Thumb.
+//   Data and Thumb; company 12: blank.png 1 plain with an empty Data and Thumb;
+//   company 13: fake.png 1 plain whose bytes are no PNG.
 QImage fullPicture();   // 12 x 8, the full picture of every row
 QImage thumbPicture();  // 4 x 3, every thumbnail (PNG)
 std::string pngBytes(const QImage& image);
 std::string jpegBytes(const QImage& image);
 std::string bmpBytes(const QImage& image);
-std::string gifBytes();  // a 2 x 1 GIF
+std::string gifBytes();  // a 1 x 1 red GIF
 std::string wmfBytes();
 
 makecatalog::CatalogSource fixtureSource();
@@ -87,8 +88,5 @@ protected:
 private:
     std::unique_ptr<fb::Connection> direct_;
 };
-
-// True when the SUPERSELECT module is in the UDR folder.
-bool superselectAvailable();
 
 }  // namespace catalog_test

@@ -307,9 +307,10 @@ std::unique_ptr<TMemoryStream> TDaziData::ReadImageBlob(std::string_view Field, 
         TStream& source = scrambled ? static_cast<TStream&>(*unscrambler) : blob;
         if (compressed) {
             TZDecompressionStream inflater(source);
-            // The picture queries do not select DataSize (and a row may hold
-            // none): then the zlib stream's own end marks the picture's end.
-            const int sizeColumn = ds.columnIndex("DataSize");
+            // DataSize is the size of the full picture, so it bounds Data
+            // only. A thumbnail, a query without the column (the picture
+            // queries) or a row without a size reads to the zlib stream's end.
+            const int sizeColumn = SameText1251(Field, "Data") ? ds.columnIndex("DataSize") : -1;
             const int32_t dataSize = sizeColumn >= 0 ? ds.getInt(sizeColumn) : 0;
             if (dataSize > 0)
                 result->CopyFrom(inflater, dataSize);

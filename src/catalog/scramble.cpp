@@ -15,7 +15,8 @@ void xorText(std::string& s, std::size_t from) {
     for (std::size_t i = from; i < s.size(); ++i) {
         const std::size_t position = i - from + 1;  // counted from 1
         s[i] = static_cast<char>(static_cast<uint8_t>(s[i]) ^ TextKey[k] ^ (position & 0xFF));
-        k = (k + 1) % TextKey.size();
+        if (++k == TextKey.size())
+            k = 0;
     }
 }
 
@@ -43,7 +44,8 @@ void UnscrambleRecord(char* bytes, std::size_t length, std::string_view key) {
     for (std::size_t i = 0; i < length; ++i) {
         bytes[i] = static_cast<char>(static_cast<uint8_t>(bytes[i]) ^
                                      static_cast<uint8_t>(key[k]) ^ (i & 0xFF));
-        k = (k + 1) % key.size();
+        if (++k == key.size())
+            k = 0;
     }
 }
 

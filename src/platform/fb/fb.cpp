@@ -73,6 +73,12 @@ void writeAt(unsigned char* row, unsigned offset, T v) {
     std::memcpy(row + offset, &v, sizeof v);
 }
 
+std::string formatDouble(double v) {
+    char text[64];
+    auto res = std::to_chars(text, text + sizeof text, v);
+    return std::string(text, res.ptr);
+}
+
 // Releases a Firebird interface on scope exit unless it was handed over.
 template <class I>
 struct Holder {
@@ -382,22 +388,13 @@ std::string ResultSet::getText(int column) const {
         return std::string(reinterpret_cast<const char*>(row + c.offset + 2), n);
     }
     case SQL_INT64: {
-        int64_t v = readAt<int64_t>(row, c.offset);
+        const int64_t v = readAt<int64_t>(row, c.offset);
         if (c.scale >= 0)
             return std::to_string(v);
-        // Scaled numbers keep their decimals.
-        std::string digits = std::to_string(v < 0 ? -v : v);
-        const size_t places = static_cast<size_t>(-c.scale);
-        if (digits.size() <= places)
-            digits.insert(0, places - digits.size() + 1, '0');
-        digits.insert(digits.size() - places, ".");
-        return (v < 0 ? "-" : "") + digits;
+        return formatDouble(static_cast<double>(v) / std::pow(10.0, -c.scale));
     }
-    case SQL_DOUBLE: {
-        char text[64];
-        auto res = std::to_chars(text, text + sizeof text, readAt<double>(row, c.offset));
-        return std::string(text, res.ptr);
-    }
+    case SQL_DOUBLE:
+        return formatDouble(readAt<double>(row, c.offset));
     case SQL_BLOB:
         return getBlob(column);
     }
