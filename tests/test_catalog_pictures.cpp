@@ -110,13 +110,13 @@ TEST_F(CatalogTest, LoadPictureDecodesByExtension) {
     struct Case {
         const char* name;
         int type;
-        QSize size;  // empty: the picture is cleared; (2, 2): left unchanged
+        QSize size;  // (0, 0): the picture is cleared; (2, 2): left unchanged
     };
     const Case cases[] = {
         {"logo.png", 1, QSize(12, 8)},  {"photo.Jpg", 2, QSize(12, 8)},
         {"scheme.bmp", 3, QSize(12, 8)}, {"map.gif", 4, QSize(1, 1)},
-        {"scan.tif", 5, QSize(2, 2)},    {"drawing.wmf", 6, QSize()},
-        {"missing.png", 1, QSize()},     {"broken.png", 1, QSize()},
+        {"scan.tif", 5, QSize(2, 2)},    {"drawing.wmf", 6, QSize(0, 0)},
+        {"missing.png", 1, QSize(0, 0)},     {"broken.png", 1, QSize(0, 0)},
         {"", 1, QSize(2, 2)},
     };
     for (const Case& c : cases) {

@@ -52,7 +52,12 @@ TDaziData::~TDaziData() {
 }
 
 void TDaziData::Connect(const std::string& /*ClientLibrary*/, const std::string& DatabasePath) {
-    Disconnect();
+    try {
+        Disconnect();
+    } catch (const std::exception&) {
+        // Connect reports nothing; a connection that fails to close is dropped.
+        DaziSQLConnection.reset();
+    }
     // Lets the previous attachment's files settle before the next attach;
     // kept on every Connect, the first one too.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));

@@ -163,27 +163,70 @@ std::string translit(std::string_view utf8) {
         }
         const char32_t next = i + 1 < s.size() ? s[i + 1] : 0;
         const char32_t prev = i > 0 ? s[i - 1] : 0;
-        std::string piece = latin;
+        const char* piece = latin;
         // "ый"/"ий" at the end of a word: "Садовый" -> "Sadovy".
         if ((lc == U'ы' || lc == U'и') && lowerChar(next) == U'й' && (i + 2 >= s.size() || !isLetter(s[i + 2]))) {
             piece = "y";
             ++i;
-        } else if (lc == U'е' && (!isLetter(prev) || isRussianVowel(prev) || lowerChar(prev) == U'ь' ||
-                                  lowerChar(prev) == U'ъ')) {
+        } else if (lc == U'е' && (!isLetter(prev) || lowerChar(prev) == U'ь' || lowerChar(prev) == U'ъ')) {
             piece = "ye";
-        } else if (lc == U'ь' && lowerChar(next) == U'е') {
-            piece = "";
+        } else if (lc == U'ь' && lowerChar(next) == U'и') {
+            piece = "y";  // "Марьина" -> "Maryina"
         }
-        if (isUpper(c) && !piece.empty()) {
+        const std::size_t start = out.size();
+        out += piece;
+        if (isUpper(c) && out.size() > start) {
             // A word in capitals stays in capitals ("БелАЗ" -> "BelAZ").
-            const bool allCaps = (isLetter(next) && isUpper(next)) || (isLetter(prev) && isUpper(prev) && !isLetter(next));
-            for (std::size_t k = 0; k < piece.size(); ++k) {
-                if (k == 0 || allCaps)
-                    piece[k] = static_cast<char>(piece[k] - 'a' + 'A');
+            const bool allCaps =
+                (isLetter(next) && isUpper(next)) || (isLetter(prev) && isUpper(prev) && !isLetter(next));
+            for (std::size_t k = start; k < out.size(); ++k) {
+                if (k == start || allCaps)
+                    out[k] = static_cast<char>(out[k] - 'a' + 'A');
             }
         }
-        out += piece;
     }
+    return out;
+}
+
+std::string translitBrand(std::string_view utf8) {
+    // Loan words inside brand names keep their English spelling.
+    static const std::pair<std::u32string_view, std::string_view> loans[] = {
+        {U"логистик", "logistic"}, {U"диджитал", "digital"}, {U"экспресс", "express"}, {U"сервис", "service"},
+        {U"систем", "system"}, {U"маркет", "market"}, {U"трейд", "trade"}, {U"тревел", "travel"},
+        {U"групп", "group"}, {U"кибер", "cyber"}, {U"смарт", "smart"}, {U"карго", "cargo"},
+        {U"лайн", "line"}, {U"софт", "soft"}, {U"плюс", "plus"}, {U"инфо", "info"},
+        {U"дата", "data"}, {U"тех", "tech"}, {U"лаб", "lab"}, {U"веб", "web"}, {U"нет", "net"},
+    };
+    const std::u32string s = decodeAll(utf8);
+    std::string out;
+    std::string pending;  // text between loan words, transliterated as a whole
+    auto flush = [&] {
+        out += translit(pending);
+        pending.clear();
+    };
+    for (std::size_t i = 0; i < s.size();) {
+        bool matched = false;
+        for (const auto& [ru, en] : loans) {
+            if (i + ru.size() > s.size())
+                continue;
+            bool same = true;
+            for (std::size_t k = 0; k < ru.size() && same; ++k)
+                same = lowerChar(s[i + k]) == ru[k];
+            if (!same)
+                continue;
+            flush();
+            std::string piece(en);
+            if (isUpper(s[i]))
+                piece[0] = static_cast<char>(piece[0] - 'a' + 'A');
+            out += piece;
+            i += ru.size();
+            matched = true;
+            break;
+        }
+        if (!matched)
+            encode(pending, s[i++]);
+    }
+    flush();
     return out;
 }
 

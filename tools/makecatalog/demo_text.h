@@ -17,6 +17,9 @@ void appendXmlEscaped(std::string& out, std::string_view text);
 // "Белтехстрой" -> "Beltekhstroy", "СтройДом" -> "StroyDom". Other characters
 // are kept.
 std::string translit(std::string_view utf8);
+// The same for brand names, keeping loan words in English spelling:
+// "Санталайн" -> "Santaline", "СтройСервис" -> "StroyService".
+std::string translitBrand(std::string_view utf8);
 
 std::string lower(std::string_view utf8);      // Cyrillic and Latin letters
 std::string capitalize(std::string_view utf8); // the first letter upper-cased

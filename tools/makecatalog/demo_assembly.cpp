@@ -1,0 +1,311 @@
+#include "demo_assembly.h"
+
+#include "demo_logos.h"
+#include "demo_records.h"
+#include "demo_text.h"
+#include "platform/text/cp1251.h"
+
+#include <algorithm>
+#include <functional>
+#include <set>
+
+namespace makecatalog::demo {
+namespace {
+
+constexpr int32_t StorageCycle[] = {StorePlain, StoreCompressed, StoreScrambled, StoreCompressedScrambled};
+
+Rng companyRng(uint64_t seed, int id) { return Rng(seed * 0x100000001B3ull + static_cast<uint64_t>(id) * 7919u); }
+
+std::vector<char> defaultHolds(const TopicTree& tree) {
+    std::vector<char> holds(tree.topics.size(), 0);
+    for (std::size_t i = 0; i < tree.topics.size(); ++i)
+        holds[i] = !tree.topics[i].activities.empty() || tree.topics[i].children.empty();
+    return holds;
+}
+
+int rootOf(const TopicTree& tree, int topic) {
+    while (tree.topics[static_cast<std::size_t>(topic)].parent >= 0)
+        topic = tree.topics[static_cast<std::size_t>(topic)].parent;
+    return topic;
+}
+
+// Company counts per topic: proportional to the weights, a little shaken,
+// adding up to Total exactly.
+std::vector<int> spreadCounts(const std::vector<double>& raw, int total) {
+    double sum = 0;
+    int holding = 0;
+    for (double r : raw) {
+        sum += r;
+        holding += r > 0;
+    }
+    std::vector<int> counts(raw.size(), 0);
+    if (sum <= 0 || total <= 0)
+        return counts;
+    const int base = total >= holding * 4 ? 1 : 0;
+    const int rest = total - base * holding;
+    std::vector<std::pair<double, int>> fractions;
+    int given = 0;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] <= 0)
+            continue;
+        const double exact = raw[i] / sum * rest;
+        counts[i] = base + static_cast<int>(exact);
+        given += counts[i];
+        fractions.push_back({exact - static_cast<int>(exact), static_cast<int>(i)});
+    }
+    std::stable_sort(fractions.begin(), fractions.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (std::size_t k = 0; given < total && !fractions.empty(); k = (k + 1) % fractions.size(), ++given)
+        ++counts[static_cast<std::size_t>(fractions[k].second)];
+    return counts;
+}
+
+// The name as a logo writes it: the brand, the quoted part of the name, or
+// the owner of a sole trader.
+std::string logoTitle(const DemoCompany& c) {
+    if (!c.brand.empty())
+        return c.brand;
+    if (c.soleTrader)
+        return c.listRu.substr(c.listRu.find(' ') + 1);
+    const std::size_t first = c.nameRu.find('"');
+    const std::size_t last = c.nameRu.rfind('"');
+    if (first != std::string::npos && last > first)
+        return c.nameRu.substr(first + 1, last - first - 1);
+    return c.nameRu;
+}
+
+}  // namespace
+
+Assembled assemble(const AssemblyOptions& o) {
+    const TopicTree& tree = *o.tree;
+    const int topicCount = static_cast<int>(tree.topics.size());
+    const std::vector<char> holds = o.holdsCompanies.empty() ? defaultHolds(tree) : o.holdsCompanies;
+    auto filterOf = [&](int topic) -> char {
+        return o.settlementFilter.empty() ? 0 : o.settlementFilter[static_cast<std::size_t>(topic)];
+    };
+    CompanyFactory factory(tree, o.generator);
+
+    Rng shake(o.seed ^ 0xC0FFEEull);
+    std::vector<double> raw(static_cast<std::size_t>(topicCount), 0.0);
+    for (int i = 0; i < topicCount; ++i) {
+        if (holds[static_cast<std::size_t>(i)])
+            raw[static_cast<std::size_t>(i)] = factory.profile(i).weight * (0.75 + 0.5 * shake.unit());
+    }
+    const std::vector<int> counts = spreadCounts(raw, o.companies);
+
+    // Topics where a company of a topic may be listed too.
+    std::vector<std::vector<int>> related(static_cast<std::size_t>(topicCount)),
+        siblings(static_cast<std::size_t>(topicCount)), cousins(static_cast<std::size_t>(topicCount));
+    for (int i = 0; i < topicCount; ++i) {
+        if (!holds[static_cast<std::size_t>(i)])
+            continue;
+        const TopicDef& t = tree.topics[static_cast<std::size_t>(i)];
+        for (const std::string& name : t.related) {
+            const int r = tree.find(name);
+            if (r >= 0 && r != i && holds[static_cast<std::size_t>(r)])
+                related[static_cast<std::size_t>(i)].push_back(r);
+        }
+        const std::vector<int>& near = t.parent >= 0 ? tree.topics[static_cast<std::size_t>(t.parent)].children : tree.roots;
+        for (int s : near) {
+            if (s != i && holds[static_cast<std::size_t>(s)])
+                siblings[static_cast<std::size_t>(i)].push_back(s);
+        }
+        const int root = rootOf(tree, i);
+        for (int j = 0; j < topicCount; ++j) {
+            if (j != i && holds[static_cast<std::size_t>(j)] && rootOf(tree, j) == root)
+                cousins[static_cast<std::size_t>(i)].push_back(j);
+        }
+    }
+
+    Assembled a;
+    a.entries.resize(static_cast<std::size_t>(topicCount));
+    a.companies.reserve(static_cast<std::size_t>(o.companies));
+    int id = 1;
+    int imageCounter = 0;
+    std::vector<std::pair<int, LogoSpec>> logoJobs, photoJobs;
+    std::vector<std::pair<int, bool>> logoFormats, photoFormats;
+    for (int topic = 0; topic < topicCount; ++topic) {
+        for (int k = 0; k < counts[static_cast<std::size_t>(topic)]; ++k, ++id) {
+            Rng rng = companyRng(o.seed, id);
+            DemoCompany c = factory.make(id, topic, rng, filterOf(topic));
+
+            // Further entries.
+            const int roll = rng.below(100);
+            const int extras = roll < 8 ? 2 : roll < 38 ? 1 : 0;
+            const bool minsk = settlements()[static_cast<std::size_t>(c.address.settlement)].region == 'M';
+            for (int e = 0; e < extras; ++e) {
+                const std::vector<int>* pool = &cousins[static_cast<std::size_t>(topic)];
+                if (!related[static_cast<std::size_t>(topic)].empty() && rng.chance(60))
+                    pool = &related[static_cast<std::size_t>(topic)];
+                else if (!siblings[static_cast<std::size_t>(topic)].empty() && rng.chance(75))
+                    pool = &siblings[static_cast<std::size_t>(topic)];
+                if (pool->empty())
+                    continue;
+                const int target = rng.pick(*pool);
+                const char f = filterOf(target);
+                if ((f == 'M' && !minsk) || (f == 'R' && minsk))
+                    continue;
+                if (std::find(c.extraTopics.begin(), c.extraTopics.end(), target) != c.extraTopics.end())
+                    continue;
+                c.extraTopics.push_back(target);
+                factory.addTopicActivities(c, target, rng);
+            }
+
+            // Pictures.
+            const TopicProfile& profile = factory.profile(topic);
+            bool logo = false, photo = false;
+            if (o.pictures == Pictures::Artwork) {
+                logo = rng.chance(c.soleTrader ? 15 : c.institution ? 25 : 48);
+                photo = rng.chance(16);
+            } else if (o.pictures == Pictures::Tiny) {
+                logo = rng.chance(6);
+            }
+            LogoSpec spec;
+            if (logo || photo) {
+                spec.initials = c.initials;
+                spec.title = logoTitle(c);
+                spec.subtitle = tree.topics[static_cast<std::size_t>(topic)].name.ru;
+                spec.colour1 = profile.palette[0];
+                spec.colour2 = profile.palette[1];
+                spec.mark = profile.mark.empty() ? "star" : profile.mark;
+                spec.seed = stableHash(std::to_string(o.seed) + "/" + std::to_string(id));
+            }
+            if (logo) {
+                const bool jpeg = o.pictures == Pictures::Artwork && rng.chance(30);
+                DemoImage image;
+                image.kind = 1;
+                image.cardKind = 1;
+                image.name = "logo" + std::to_string(id) + (jpeg ? ".jpg" : ".png");
+                image.storage = StorageCycle[imageCounter++ % 4];
+                c.images.push_back(image);
+                logoJobs.push_back({id, spec});
+                logoFormats.push_back({id, jpeg});
+            }
+            if (photo) {
+                const bool jpeg = rng.chance(80);
+                DemoImage image;
+                image.kind = 2;
+                image.cardKind = photoJobs.size() % 5 == 4 ? 3 : 2;
+                image.name = "photo" + std::to_string(id) + (jpeg ? ".jpg" : ".png");
+                image.storage = StorageCycle[imageCounter++ % 4];
+                c.images.push_back(image);
+                photoJobs.push_back({id, spec});
+                photoFormats.push_back({id, jpeg});
+            }
+
+            c.property = (logo ? 2 : 0) | (photo ? 4 : 0) | (rng.chance(10) ? 1 : 0) | (rng.chance(8) ? 8 : 0);
+            const int index = static_cast<int>(a.companies.size());
+            a.entries[static_cast<std::size_t>(topic)].push_back({index, false, c.property});
+            for (int target : c.extraTopics) {
+                static const int others[] = {0, 1, 8};
+                const int property = rng.chance(60) ? c.property : (c.property & 6) | others[rng.below(3)];
+                a.entries[static_cast<std::size_t>(target)].push_back({index, rng.chance(10), property});
+            }
+            a.companies.push_back(std::move(c));
+        }
+    }
+    for (std::vector<Entry>& list : a.entries)
+        std::stable_sort(list.begin(), list.end(), [](const Entry& x, const Entry& y) { return x.company < y.company; });
+
+    // Picture files.
+    auto addImage = [&](int companyId, const DemoImage& image, const PictureFiles& files) {
+        ImageSource source;
+        source.name = image.name;
+        source.type = image.kind;
+        source.storage = image.storage;
+        source.thumb = files.thumb;
+        source.data = files.data;
+        a.images[companyId].push_back(std::move(source));
+    };
+    auto imageOf = [&](int companyId, int kind) -> const DemoImage& {
+        const DemoCompany& c = a.companies[static_cast<std::size_t>(companyId - 1)];
+        for (const DemoImage& image : c.images) {
+            if (image.kind == kind)
+                return image;
+        }
+        return c.images.front();
+    };
+    for (std::size_t j = 0; j < logoJobs.size(); ++j) {
+        const int companyId = logoJobs[j].first;
+        PictureFiles files = o.pictures == Pictures::Tiny ? tinyPicture(static_cast<uint64_t>(companyId % 12))
+                                                          : drawLogo(logoJobs[j].second, logoFormats[j].second);
+        addImage(companyId, imageOf(companyId, 1), files);
+    }
+    for (std::size_t j = 0; j < photoJobs.size(); ++j) {
+        const int companyId = photoJobs[j].first;
+        addImage(companyId, imageOf(companyId, 2), drawPhoto(photoJobs[j].second, photoFormats[j].second));
+    }
+    // Logos first, then photos: keep each company's pictures in record order.
+    for (auto& [companyId, list] : a.images)
+        std::stable_sort(list.begin(), list.end(), [](const ImageSource& x, const ImageSource& y) { return x.type < y.type; });
+    return a;
+}
+
+CatalogSource toCatalogSource(const Assembled& a, const TopicTree& tree, bool english,
+                              std::map<std::string, std::string> files) {
+    CatalogSource source;
+    source.files = std::move(files);
+    source.companies.reserve(a.companies.size());
+    for (const DemoCompany& c : a.companies) {
+        CompanySource cs;
+        cs.id = c.id;
+        cs.record = text::utf8ToCp1251(companyRecord(c, english));
+        std::set<std::string> seen;
+        for (const Phrase& k : c.keywords) {
+            const std::string& word = english ? k.en : k.ru;
+            if (!word.empty() && seen.insert(word).second)
+                cs.keywords.push_back(text::utf8ToCp1251(word));
+        }
+        const auto images = a.images.find(c.id);
+        if (images != a.images.end())
+            cs.images = images->second;
+        source.companies.push_back(std::move(cs));
+    }
+
+    int nodeCounter = 0;
+    auto scrambled = [&nodeCounter] { return nodeCounter++ % 3 == 1; };
+    std::function<TopicNode(int)> build = [&](int topic) {
+        const TopicDef& t = tree.topics[static_cast<std::size_t>(topic)];
+        TopicNode node;
+        node.name = text::utf8ToCp1251(english ? t.name.en : t.name.ru);
+        node.scrambleName = scrambled();
+        for (int child : t.children)
+            node.children.push_back(build(child));
+        for (const Entry& e : a.entries[static_cast<std::size_t>(topic)]) {
+            const DemoCompany& c = a.companies[static_cast<std::size_t>(e.company)];
+            std::string name = english ? c.listEn : c.listRu;
+            if (e.alternateName) {
+                const Settlement& place = settlements()[static_cast<std::size_t>(c.address.settlement)];
+                name += " (" + (english ? place.nameEn() : place.name) + ")";
+            }
+            TopicNode leaf;
+            leaf.name = text::utf8ToCp1251(name);
+            leaf.companyId = c.id;
+            leaf.property = e.property;
+            leaf.scrambleName = scrambled();
+            node.children.push_back(std::move(leaf));
+        }
+        return node;
+    };
+    for (int root : tree.roots)
+        source.topics.push_back(build(root));
+    return source;
+}
+
+std::vector<std::pair<std::string, int>> sectionCounts(const Assembled& a, const TopicTree& tree, bool english) {
+    std::vector<std::pair<std::string, int>> out;
+    for (int root : tree.roots) {
+        std::set<int> ids;
+        for (std::size_t i = 0; i < tree.topics.size(); ++i) {
+            if (rootOf(tree, static_cast<int>(i)) != root)
+                continue;
+            for (const Entry& e : a.entries[i])
+                ids.insert(e.company);
+        }
+        const TopicDef& t = tree.topics[static_cast<std::size_t>(root)];
+        out.push_back({english ? t.name.en : t.name.ru, static_cast<int>(ids.size())});
+    }
+    return out;
+}
+
+}  // namespace makecatalog::demo
