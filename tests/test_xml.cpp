@@ -319,6 +319,7 @@ TEST(XslStylesheet, CompileAndRuntimeErrorsThrow) {
                         </xsl:stylesheet>)xsl"),
                  XmlError);
     EXPECT_THROW(XslStylesheet::fromBytes("<xsl:stylesheet"), XmlError);
+    EXPECT_THROW(XslStylesheet().transform(XmlDocument::fromBytes("<a/>")), XmlError);
     const XslStylesheet stops = XslStylesheet::fromBytes(
         R"xsl(<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
              <xsl:template match="/"><xsl:message terminate="yes">stop here</xsl:message></xsl:template>

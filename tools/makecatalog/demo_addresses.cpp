@@ -250,6 +250,32 @@ std::string buildingNumber(Rng& rng, int maxNumber, std::string& en) {
 
 std::string Settlement::nameEn() const { return translit(name); }
 
+std::string Settlement::genitive() const {
+    static const std::pair<const char*, const char*> irregular[] = {
+        {"Сморгонь", "Сморгони"},       {"Свислочь", "Свислочи"},     {"Островец", "Островца"},
+        {"Лунинец", "Лунинца"},         {"Новогрудок", "Новогрудка"}, {"Марьина Горка", "Марьиной Горки"},
+        {"Барановичи", "Барановичей"},  {"Смолевичи", "Смолевичей"},  {"Ивацевичи", "Ивацевичей"},
+        {"Калинковичи", "Калинковичей"}, {"Осиповичи", "Осиповичей"}, {"Столбцы", "Столбцов"},
+        {"Пружаны", "Пружан"},          {"Горки", "Горок"},           {"Ошмяны", "Ошмян"},
+        {"Мосты", "Мостов"},            {"Поставы", "Постав"},        {"Глубокое", "Глубокого"},
+    };
+    for (const auto& [nominative, genitiveForm] : irregular) {
+        if (name == nominative)
+            return genitiveForm;
+    }
+    if (endsWith(name, "о") || endsWith(name, "е"))
+        return name;  // Гродно, Молодечно, Ивье
+    if (endsWith(name, "ь"))
+        return name.substr(0, name.size() - 2) + "я";  // Гомель -> Гомеля
+    if (endsWith(name, "а")) {
+        const std::string stem = name.substr(0, name.size() - 2);
+        const bool soft = endsWith(stem, "к") || endsWith(stem, "г") || endsWith(stem, "х") || endsWith(stem, "ж") ||
+                          endsWith(stem, "ш") || endsWith(stem, "щ") || endsWith(stem, "ч");
+        return stem + (soft ? "и" : "ы");  // Лида -> Лиды, Орша -> Орши
+    }
+    return name + "а";  // Минск -> Минска
+}
+
 std::string Settlement::prefixEn() const {
     if (prefix == "г.")
         return "City";

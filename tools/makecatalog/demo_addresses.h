@@ -31,6 +31,7 @@ struct Settlement {
 
     bool isCity() const { return prefix == "г."; }
     std::string nameEn() const;
+    std::string genitive() const;  // "Минска", "Гродно", "Барановичей": for "№5 г. Минска"
     std::string prefixEn() const;
     // The adjective agreeing with a noun of the gender 'm', 'f' or 'n'.
     std::string adjectiveFor(char gender) const;

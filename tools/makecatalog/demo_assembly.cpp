@@ -5,6 +5,8 @@
 #include "demo_text.h"
 #include "platform/text/cp1251.h"
 
+#include <QString>
+
 #include <algorithm>
 #include <functional>
 #include <set>
@@ -93,27 +95,50 @@ Assembled assemble(const AssemblyOptions& o) {
     }
     const std::vector<int> counts = spreadCounts(raw, o.companies);
 
-    // Topics where a company of a topic may be listed too.
+    // Topics where a company of a topic may be listed too: the related ones
+    // the tree names, a parent or child with activities of its own, and the
+    // siblings. A regional subtopic takes its parent's and goes to the
+    // subtopic of the same region of each.
+    auto regionalTarget = [&](int candidate, char filter) -> int {
+        if (holds[static_cast<std::size_t>(candidate)])
+            return filterOf(candidate) == 0 || filterOf(candidate) == filter ? candidate : -1;
+        for (int child : tree.topics[static_cast<std::size_t>(candidate)].children) {
+            if (filter != 0 && filterOf(child) == filter)
+                return child;
+        }
+        return -1;
+    };
     std::vector<std::vector<int>> related(static_cast<std::size_t>(topicCount)),
-        siblings(static_cast<std::size_t>(topicCount)), cousins(static_cast<std::size_t>(topicCount));
+        siblings(static_cast<std::size_t>(topicCount));
     for (int i = 0; i < topicCount; ++i) {
         if (!holds[static_cast<std::size_t>(i)])
             continue;
-        const TopicDef& t = tree.topics[static_cast<std::size_t>(i)];
+        const char filter = filterOf(i);
+        const int base = filter != 0 ? tree.topics[static_cast<std::size_t>(i)].parent : i;
+        const TopicDef& t = tree.topics[static_cast<std::size_t>(base)];
+        std::vector<int> rel, sib;
         for (const std::string& name : t.related) {
             const int r = tree.find(name);
-            if (r >= 0 && r != i && holds[static_cast<std::size_t>(r)])
-                related[static_cast<std::size_t>(i)].push_back(r);
+            if (r >= 0)
+                rel.push_back(r);
+        }
+        if (t.parent >= 0 && !t.activities.empty())
+            rel.push_back(t.parent);
+        for (int child : t.children) {
+            if (!tree.topics[static_cast<std::size_t>(child)].activities.empty())
+                rel.push_back(child);
         }
         const std::vector<int>& near = t.parent >= 0 ? tree.topics[static_cast<std::size_t>(t.parent)].children : tree.roots;
-        for (int s : near) {
-            if (s != i && holds[static_cast<std::size_t>(s)])
-                siblings[static_cast<std::size_t>(i)].push_back(s);
+        for (int n : near) {
+            if (n != base)
+                sib.push_back(n);
         }
-        const int root = rootOf(tree, i);
-        for (int j = 0; j < topicCount; ++j) {
-            if (j != i && holds[static_cast<std::size_t>(j)] && rootOf(tree, j) == root)
-                cousins[static_cast<std::size_t>(i)].push_back(j);
+        for (const auto& [from, to] : {std::pair{&rel, &related}, std::pair{&sib, &siblings}}) {
+            for (int candidate : *from) {
+                const int target = regionalTarget(candidate, filter);
+                if (target >= 0 && target != i)
+                    (*to)[static_cast<std::size_t>(i)].push_back(target);
+            }
         }
     }
 
@@ -129,17 +154,19 @@ Assembled assemble(const AssemblyOptions& o) {
             Rng rng = companyRng(o.seed, id);
             DemoCompany c = factory.make(id, topic, rng, filterOf(topic));
 
-            // Further entries.
+            // Further entries; state bodies only under the topics the tree relates.
             const int roll = rng.below(100);
-            const int extras = roll < 8 ? 2 : roll < 38 ? 1 : 0;
+            const int extras = roll < 6 ? 2 : roll < 30 ? 1 : 0;
             const bool minsk = settlements()[static_cast<std::size_t>(c.address.settlement)].region == 'M';
             for (int e = 0; e < extras; ++e) {
-                const std::vector<int>* pool = &cousins[static_cast<std::size_t>(topic)];
-                if (!related[static_cast<std::size_t>(topic)].empty() && rng.chance(60))
-                    pool = &related[static_cast<std::size_t>(topic)];
-                else if (!siblings[static_cast<std::size_t>(topic)].empty() && rng.chance(75))
-                    pool = &siblings[static_cast<std::size_t>(topic)];
-                if (pool->empty())
+                const std::vector<int>& rel = related[static_cast<std::size_t>(topic)];
+                const std::vector<int>& sib = siblings[static_cast<std::size_t>(topic)];
+                const std::vector<int>* pool = nullptr;
+                if (!rel.empty() && (c.institution || sib.empty() || rng.chance(55)))
+                    pool = &rel;
+                else if (!sib.empty() && !c.institution)
+                    pool = &sib;
+                if (!pool)
                     continue;
                 const int target = rng.pick(*pool);
                 const char f = filterOf(target);
@@ -164,7 +191,10 @@ Assembled assemble(const AssemblyOptions& o) {
             if (logo || photo) {
                 spec.initials = c.initials;
                 spec.title = logoTitle(c);
+                // The trade line: the main activity when it is short, else the topic.
                 spec.subtitle = tree.topics[static_cast<std::size_t>(topic)].name.ru;
+                if (!c.activities.empty() && QString::fromStdString(c.activities.front()->ru).size() <= 24)
+                    spec.subtitle = c.activities.front()->ru;
                 spec.colour1 = profile.palette[0];
                 spec.colour2 = profile.palette[1];
                 spec.mark = profile.mark.empty() ? "star" : profile.mark;
@@ -199,7 +229,9 @@ Assembled assemble(const AssemblyOptions& o) {
             for (int target : c.extraTopics) {
                 static const int others[] = {0, 1, 8};
                 const int property = rng.chance(60) ? c.property : (c.property & 6) | others[rng.below(3)];
-                a.entries[static_cast<std::size_t>(target)].push_back({index, rng.chance(10), property});
+                const Settlement& place = settlements()[static_cast<std::size_t>(c.address.settlement)];
+                const bool alternate = rng.chance(10) && c.listRu.find(place.name) == std::string::npos;
+                a.entries[static_cast<std::size_t>(target)].push_back({index, alternate, property});
             }
             a.companies.push_back(std::move(c));
         }
@@ -227,8 +259,18 @@ Assembled assemble(const AssemblyOptions& o) {
     };
     for (std::size_t j = 0; j < logoJobs.size(); ++j) {
         const int companyId = logoJobs[j].first;
-        PictureFiles files = o.pictures == Pictures::Tiny ? tinyPicture(static_cast<uint64_t>(companyId % 12))
-                                                          : drawLogo(logoJobs[j].second, logoFormats[j].second);
+        PictureFiles files;
+        if (o.pictures == Pictures::Tiny) {
+            static const std::vector<PictureFiles> swatches = [] {
+                std::vector<PictureFiles> out;
+                for (uint64_t k = 0; k < 12; ++k)
+                    out.push_back(tinyPicture(k));
+                return out;
+            }();
+            files = swatches[static_cast<std::size_t>(companyId % 12)];
+        } else {
+            files = drawLogo(logoJobs[j].second, logoFormats[j].second);
+        }
         addImage(companyId, imageOf(companyId, 1), files);
     }
     for (std::size_t j = 0; j < photoJobs.size(); ++j) {
@@ -251,11 +293,13 @@ CatalogSource toCatalogSource(const Assembled& a, const TopicTree& tree, bool en
         cs.id = c.id;
         cs.record = text::utf8ToCp1251(companyRecord(c, english));
         std::set<std::string> seen;
-        for (const Phrase& k : c.keywords) {
-            const std::string& word = english ? k.en : k.ru;
+        for (const Phrase* k : c.keywords) {
+            const std::string& word = english ? k->en : k->ru;
             if (!word.empty() && seen.insert(word).second)
                 cs.keywords.push_back(text::utf8ToCp1251(word));
         }
+        if (c.brandKeyword)
+            cs.keywords.push_back(text::utf8ToCp1251(english ? translitBrand(c.brand) : c.brand));
         const auto images = a.images.find(c.id);
         if (images != a.images.end())
             cs.images = images->second;

@@ -62,51 +62,53 @@ bool isInstitutionForm(const std::string& form) {
     return form == "УЗ" || form == "ГУО" || form == "УО" || form == "ГУК" || form == "КУП" || form == "РУП";
 }
 
+// Count different items in random order (a partial shuffle).
 template <typename T>
-std::vector<T> pickDistinct(Rng& rng, const std::vector<T>& pool, int count) {
-    std::vector<int> order(pool.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
-    for (std::size_t i = order.size(); i > 1; --i)
-        std::swap(order[i - 1], order[static_cast<std::size_t>(rng.below(static_cast<int>(i)))]);
-    std::vector<T> out;
-    for (int i = 0; i < count && i < static_cast<int>(order.size()); ++i)
-        out.push_back(pool[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])]);
-    return out;
+std::vector<const T*> pickDistinct(Rng& rng, std::vector<const T*> items, int count) {
+    const std::size_t n = std::min(items.size(), static_cast<std::size_t>(std::max(count, 0)));
+    for (std::size_t i = 0; i < n; ++i)
+        std::swap(items[i], items[i + static_cast<std::size_t>(rng.below(static_cast<int>(items.size() - i)))]);
+    items.resize(n);
+    return items;
+}
+
+template <typename T>
+std::vector<const T*> pickDistinct(Rng& rng, const std::vector<T>& pool, int count) {
+    std::vector<const T*> items;
+    items.reserve(pool.size());
+    for (const T& item : pool)
+        items.push_back(&item);
+    return pickDistinct(rng, std::move(items), count);
 }
 
 }  // namespace
 
 CompanyFactory::CompanyFactory(const TopicTree& tree, GeneratorOptions options)
-    : tree_(tree), options_(options) {
-    profiles_.reserve(tree.topics.size());
-    for (std::size_t i = 0; i < tree.topics.size(); ++i)
-        profiles_.push_back(resolveProfile(tree, static_cast<int>(i)));
+    : tree_(tree), options_(options), profiles_(topicProfiles(tree)) {
+    // Settlement choices per kind (any, city, city with an adjective) and filter (none, Minsk, not Minsk).
     const SettlementPool pool = settlementPool(options.region);
-    settlementsAll_ = pool.all;
-    weightsAll_ = pool.allWeights;
-    cities_ = pool.cities;
-    cityWeights_ = pool.cityWeights;
-    adjectives_ = pool.withAdjective;
-    adjectiveWeights_ = pool.adjectiveWeights;
+    const std::vector<int>* lists[3] = {&pool.all, &pool.cities, &pool.withAdjective};
+    const std::vector<int>* weights[3] = {&pool.allWeights, &pool.cityWeights, &pool.adjectiveWeights};
+    for (int kind = 0; kind < 3; ++kind) {
+        for (int filter = 0; filter < 3; ++filter) {
+            Choice& choice = choices_[kind][filter];
+            for (std::size_t i = 0; i < lists[kind]->size(); ++i) {
+                const int place = (*lists[kind])[i];
+                const bool minsk = settlements()[static_cast<std::size_t>(place)].region == 'M';
+                if (filter == 0 || (filter == 1) == minsk) {
+                    choice.places.push_back(place);
+                    choice.weights.push_back((*weights[kind])[i]);
+                }
+            }
+            if (choice.places.empty())
+                choice = choices_[kind][0];
+        }
+    }
 }
 
 int CompanyFactory::pickSettlement(Rng& rng, bool needCity, bool needAdjective, char filter) const {
-    const std::vector<int>& list = needAdjective ? adjectives_ : needCity ? cities_ : settlementsAll_;
-    const std::vector<int>& weights = needAdjective ? adjectiveWeights_ : needCity ? cityWeights_ : weightsAll_;
-    if (filter == 0)
-        return list[static_cast<std::size_t>(rng.weighted(weights))];
-    std::vector<int> chosen, chosenWeights;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const bool minsk = settlements()[static_cast<std::size_t>(list[i])].region == 'M';
-        if ((filter == 'M') == minsk) {
-            chosen.push_back(list[i]);
-            chosenWeights.push_back(weights[i]);
-        }
-    }
-    if (chosen.empty())
-        return list[static_cast<std::size_t>(rng.weighted(weights))];
-    return chosen[static_cast<std::size_t>(rng.weighted(chosenWeights))];
+    const Choice& choice = choices_[needAdjective ? 2 : needCity ? 1 : 0][filter == 'M' ? 1 : filter == 'R' ? 2 : 0];
+    return choice.places[static_cast<std::size_t>(rng.weighted(choice.weights))];
 }
 
 void CompanyFactory::makeName(DemoCompany& c, const TopicProfile& p, Rng& rng, char filter, int& settlement) {
@@ -127,7 +129,7 @@ void CompanyFactory::makeName(DemoCompany& c, const TopicProfile& p, Rng& rng, c
             form = p.forms[static_cast<std::size_t>(rng.weighted(weights))].form;
         }
         const bool needAdjective = pattern && contains(pattern->ru, "{ca}");
-        const bool needCity = pattern && contains(pattern->ru, "{city}");
+        const bool needCity = pattern && (contains(pattern->ru, "{city}") || contains(pattern->ru, "{cityg}"));
         settlement = pickSettlement(rng, needCity || needAdjective, needAdjective, filter);
         const Settlement& place = settlements()[static_cast<std::size_t>(settlement)];
 
@@ -166,7 +168,8 @@ void CompanyFactory::makeName(DemoCompany& c, const TopicProfile& p, Rng& rng, c
         std::string en = pattern ? pattern->en : "{B} {F}";
         if ((contains(ru, "{x}") || contains(ru, "{ca}")) && !p.objects.empty()) {
             const ObjectPhrase& object = rng.pick(p.objects);
-            substitute(ru, en, "{x}", object.ru, object.en);
+            replaceAll(ru, "{x}", object.ru);
+            replaceAll(en, "{X}", object.en);
             substitute(ru, en, "{ca}", place.adjectiveFor(object.gender), place.nameEn());
         } else {
             substitute(ru, en, "{ca}", place.adjective, place.nameEn());
@@ -180,8 +183,10 @@ void CompanyFactory::makeName(DemoCompany& c, const TopicProfile& p, Rng& rng, c
             if (options_.uniqueNames && attempt < 16 && brands_.count(lower(brand)))
                 continue;
         }
-        const bool bigCity = place.zipSpread >= 20;
-        const std::string number = std::to_string(rng.range(1, bigCity ? 60 : 12));
+        // Numbered institutions: up to 60 in Minsk, fewer in smaller towns.
+        const int highest = place.zipSpread >= 100 ? 60 : place.zipSpread >= 30 ? 40 : place.zipSpread >= 10 ? 16
+                            : place.zipSpread > 0 ? 8 : 4;
+        const std::string number = std::to_string(rng.range(1, highest));
         const Person person = randomPerson(rng);
         const LegalForm& legal = legalForm(form);
         substitute(ru, en, "{f}", legal.ru, legal.en);
@@ -189,6 +194,7 @@ void CompanyFactory::makeName(DemoCompany& c, const TopicProfile& p, Rng& rng, c
         substitute(ru, en, "{b}", brand, "");
         substitute(ru, en, "{B}", brand, options_.english ? translitBrand(brand) : std::string());
         substitute(ru, en, "{n}", number, number);
+        substitute(ru, en, "{cityg}", place.genitive(), place.nameEn());
         substitute(ru, en, "{city}", place.name, place.nameEn());
         substitute(ru, en, "{C}", place.name, place.nameEn());
         substitute(ru, en, "{s}", person.surname, "");
@@ -222,6 +228,11 @@ std::string CompanyFactory::uniqueDomain(const std::string& base, Rng& rng) {
     if (label.size() > 24)
         label = label.substr(0, 24);
     std::string domain = label + ".by";
+    if (!options_.uniqueNames) {
+        if (rng.chance(50))
+            domain = label + "-" + std::to_string(rng.range(1, 999)) + ".by";
+        return domain;
+    }
     if (!domains_.insert(domain).second) {
         domain = label + "-" + std::to_string(rng.range(1, 99)) + ".by";
         while (!domains_.insert(domain).second)
@@ -300,22 +311,47 @@ DemoCompany CompanyFactory::make(int id, int topic, Rng& rng, char settlementFil
 
     if (rng.chance(72)) {
         if (!p.hours.empty() && rng.chance(80))
-            c.hours = rng.pick(p.hours);
+            c.hours = &rng.pick(p.hours);
         else
-            c.hours = rng.pick(generalHours());
+            c.hours = &rng.pick(generalHours());
     }
 
     if (rng.chance(options_.descriptionChance)) {
-        std::vector<Phrase> pool = p.descriptions;
-        pool.insert(pool.end(), generalDescriptions().begin(), generalDescriptions().end());
+        if (c.activities.size() >= 2 && rng.chance(45)) {
+            // "Основные направления: a, b и c."
+            Phrase lines{"Основные направления: ", "Main lines of business: "};
+            for (std::size_t i = 0; i < c.activities.size() && i < 3; ++i) {
+                const bool lastItem = i + 1 == std::min<std::size_t>(c.activities.size(), 3);
+                if (i > 0) {
+                    lines.ru += lastItem ? " и " : ", ";
+                    lines.en += lastItem ? " and " : ", ";
+                }
+                lines.ru += lowerFirst(c.activities[i]->ru);
+                if (options_.english)
+                    lines.en += lowerFirst(c.activities[i]->en);
+            }
+            lines.ru += ".";
+            lines.en += ".";
+            c.description = std::move(lines);
+        }
+        std::vector<const Phrase*> pool;
+        pool.reserve(p.descriptions.size() + generalDescriptions().size());
+        for (const Phrase& d : p.descriptions)
+            pool.push_back(&d);
+        for (const Phrase& d : generalDescriptions())
+            pool.push_back(&d);
         const int count = rng.range(options_.descriptionMin, options_.descriptionMax);
-        for (Phrase sentence : pickDistinct(rng, pool, count)) {
+        for (const Phrase* chosen : pickDistinct(rng, pool, count)) {
             Rng forRu = rng.fork(1);
             Rng forEn = forRu;
-            sentence.ru = fillNumbers(sentence.ru, forRu);
-            if (options_.english)
-                sentence.en = fillNumbers(sentence.en, forEn);
-            c.description.push_back(std::move(sentence));
+            if (!c.description.ru.empty())
+                c.description.ru += ' ';
+            c.description.ru += fillNumbers(chosen->ru, forRu);
+            if (options_.english) {
+                if (!c.description.en.empty())
+                    c.description.en += ' ';
+                c.description.en += fillNumbers(chosen->en, forEn);
+            }
         }
     }
 
@@ -327,24 +363,25 @@ DemoCompany CompanyFactory::make(int id, int topic, Rng& rng, char settlementFil
     for (int tries = 0; tries < 30 && static_cast<int>(c.keywords.size()) < keywordCount; ++tries) {
         const Phrase& k = p.keywords[static_cast<std::size_t>(rng.weighted(weights))];
         const bool seen = std::any_of(c.keywords.begin(), c.keywords.end(),
-                                      [&](const Phrase& q) { return q.ru == k.ru; });
+                                      [&](const Phrase* q) { return q->ru == k.ru; });
         if (!seen)
-            c.keywords.push_back(k);
+            c.keywords.push_back(&k);
     }
-    if (!c.brand.empty() && rng.chance(25) && words(c.brand).size() == 1 && c.keywords.size() < 6)
-        c.keywords.push_back({c.brand, options_.english ? translitBrand(c.brand) : std::string()});
+    c.brandKeyword = !c.brand.empty() && rng.chance(25) && words(c.brand).size() == 1 && c.keywords.size() < 6;
     return c;
 }
+
+std::string CompanyFactory::brandEn(const DemoCompany& company) const { return translitBrand(company.brand); }
 
 void CompanyFactory::addTopicActivities(DemoCompany& company, int topic, Rng& rng) const {
     const TopicProfile& p = profile(topic);
     const int wanted = std::min(1, options_.activitiesMax + 1 - static_cast<int>(company.activities.size()));
     int added = 0;
-    for (const Phrase& a : pickDistinct(rng, p.activities, static_cast<int>(p.activities.size()))) {
+    for (const Phrase* a : pickDistinct(rng, p.activities, static_cast<int>(p.activities.size()))) {
         if (added >= wanted)
             break;
         const bool seen = std::any_of(company.activities.begin(), company.activities.end(),
-                                      [&](const Phrase& q) { return q.ru == a.ru; });
+                                      [&](const Phrase* q) { return q->ru == a->ru; });
         if (!seen) {
             company.activities.push_back(a);
             ++added;

@@ -31,14 +31,16 @@ struct DemoCompany {
     std::string listRu, listEn;      // the name in topic lists
     std::string brand;               // Russian brand word, "" when none
     std::string initials;            // for the logo
-    std::vector<Phrase> activities;  // main one first
+    // Phrases of the topic profiles (topicProfiles) and word tables, not copies.
+    std::vector<const Phrase*> activities;  // main one first
     Address address;
     std::vector<Phone> phones, faxes;
     std::vector<std::string> emails;
     std::string web;
-    Phrase hours;                    // empty when absent
-    std::vector<Phrase> description; // sentences
-    std::vector<Phrase> keywords;
+    const Phrase* hours = nullptr;
+    Phrase description;              // sentences joined; empty when absent
+    std::vector<const Phrase*> keywords;
+    bool brandKeyword = false;       // the brand is a keyword too
     std::vector<DemoImage> images;
     int property = 0;                // Property of the home entry
 };
@@ -63,6 +65,8 @@ public:
     void addTopicActivities(DemoCompany& company, int topic, Rng& rng) const;
 
     const TopicProfile& profile(int topic) const { return profiles_[static_cast<std::size_t>(topic)]; }
+    // The brand in English letters.
+    std::string brandEn(const DemoCompany& company) const;
     const TopicTree& tree() const { return tree_; }
 
 private:
@@ -73,8 +77,11 @@ private:
 
     const TopicTree& tree_;
     GeneratorOptions options_;
-    std::vector<TopicProfile> profiles_;
-    std::vector<int> settlementsAll_, weightsAll_, cities_, cityWeights_, adjectives_, adjectiveWeights_;
+    const std::vector<TopicProfile>& profiles_;
+    struct Choice {
+        std::vector<int> places, weights;
+    };
+    Choice choices_[3][3];
     std::set<std::string> names_, brands_, domains_;
 };
 

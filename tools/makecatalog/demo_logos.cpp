@@ -100,9 +100,16 @@ void drawTitleBlock(QPainter& p, const QRectF& box, const QString& family, const
             f = g;
     }
     const QFontMetricsF fm(f);
-    QFont sf = fitFont(family, subtitle, box.width(), std::max(11.0, f.pixelSize() * 0.42), 8, false);
-    sf.setLetterSpacing(QFont::PercentageSpacing, 108);
+    // The trade line: spaced capitals, as large as fits, cut with an ellipsis when even 7 px is too wide.
+    QFont sf = makeFont(family, 7, false);
+    for (double px = std::max(11.0, f.pixelSize() * 0.42); px >= 7; px -= 1) {
+        sf = makeFont(family, px, false);
+        sf.setLetterSpacing(QFont::PercentageSpacing, 106);
+        if (QFontMetricsF(sf).horizontalAdvance(subtitle) <= box.width())
+            break;
+    }
     const QFontMetricsF sm(sf);
+    const QString trade = sm.elidedText(subtitle, Qt::ElideRight, box.width());
     const double lineHeight = fm.height() * 0.98;
     const double total = lineHeight * lines.size() + (subtitle.isEmpty() ? 0 : sm.height() + 8);
     double y = box.top() + (box.height() - total) / 2;
@@ -116,7 +123,7 @@ void drawTitleBlock(QPainter& p, const QRectF& box, const QString& family, const
         y += 8;
         p.setFont(sf);
         p.setPen(subColour);
-        p.drawText(QRectF(box.left(), y, box.width(), sm.height()), align | Qt::AlignVCenter, subtitle);
+        p.drawText(QRectF(box.left(), y, box.width(), sm.height()), align | Qt::AlignVCenter, trade);
     }
 }
 
@@ -656,20 +663,34 @@ PictureFiles drawPhoto(const LogoSpec& spec, bool jpeg) {
         p.drawRect(QRectF(0, h - 38, w, 38));
         p.setBrush(QColor(0x8a, 0x8f, 0x94));
         p.drawRect(QRectF(0, h - 14, w, 14));
-        // The building.
-        static const char* const walls[] = {"#efe4d2", "#dfe4ea", "#e8d5c4", "#f3efe6", "#d9c2a8"};
-        const QColor wall(walls[rng.below(5)]);
-        const QRectF house(64, 58, 272, h - 38 - 58);
+        // The building: one to three upper floors, a flat or pitched roof.
+        static const char* const walls[] = {"#efe4d2", "#dfe4ea", "#e8d5c4", "#f3efe6", "#d9c2a8", "#e6ece0"};
+        const QColor wall(walls[rng.below(6)]);
+        const int floors = rng.range(1, 3);
+        const double ground = h - 38;
+        const double shopHeight = 54, signHeight = 26, floorHeight = 34;
+        const double width = rng.range(230, 290);
+        const QRectF house((w - width) / 2, ground - shopHeight - signHeight - 16 - floors * floorHeight, width,
+                           shopHeight + signHeight + 16 + floors * floorHeight);
         p.setBrush(wall);
         p.drawRect(house);
-        p.setBrush(wall.darker(118));
-        p.drawRect(QRectF(house.left() - 6, house.top() - 8, house.width() + 12, 10));
+        if (rng.chance(35)) {
+            QPolygonF roof;
+            roof << QPointF(house.left() - 12, house.top()) << QPointF(house.center().x(), house.top() - 46)
+                 << QPointF(house.right() + 12, house.top());
+            p.setBrush(QColor(rng.chance(50) ? "#9c4a3a" : "#5d6b78"));
+            p.drawPolygon(roof);
+        } else {
+            p.setBrush(wall.darker(118));
+            p.drawRect(QRectF(house.left() - 6, house.top() - 8, house.width() + 12, 10));
+        }
         // Upper windows.
-        const int columns = rng.range(4, 6);
+        const int columns = static_cast<int>(width / 52);
         const double cell = house.width() / columns;
-        for (int row = 0; row < 2; ++row) {
+        for (int row = 0; row < floors; ++row) {
             for (int col = 0; col < columns; ++col) {
-                const QRectF win(house.left() + col * cell + cell * 0.22, house.top() + 12 + row * 34, cell * 0.56, 24);
+                const QRectF win(house.left() + col * cell + cell * 0.22, house.top() + 8 + row * floorHeight,
+                                 cell * 0.56, floorHeight - 12);
                 QLinearGradient glass(win.topLeft(), win.bottomRight());
                 glass.setColorAt(0, QColor(0xcf, 0xe8, 0xfa));
                 glass.setColorAt(1, QColor(0x6f, 0x9c, 0xc4));
@@ -677,45 +698,56 @@ PictureFiles drawPhoto(const LogoSpec& spec, bool jpeg) {
                 p.setPen(QPen(wall.darker(140), 1.5));
                 p.drawRect(win);
                 p.setPen(QPen(QColor(255, 255, 255, 140), 2));
-                p.drawLine(win.topLeft() + QPointF(4, 16), win.topLeft() + QPointF(12, 4));
+                p.drawLine(win.topLeft() + QPointF(4, win.height() - 6), win.topLeft() + QPointF(12, 4));
                 p.setPen(Qt::NoPen);
             }
         }
         // Sign band with the name.
-        const QRectF sign(house.left() + 10, house.top() + 84, house.width() - 20, 30);
+        const QRectF sign(house.left() + 10, house.top() + floors * floorHeight + 6, house.width() - 20, signHeight);
         p.setBrush(pal.main);
         p.drawRoundedRect(sign, 4, 4);
         const QString title = QString::fromStdString(spec.title);
-        drawCentredText(p, sign.adjusted(8, 0, -8, 0), title, fitFont(family, title, sign.width() - 16, 20, 8, true),
+        drawCentredText(p, sign.adjusted(8, 0, -8, 0), title, fitFont(family, title, sign.width() - 16, 18, 8, true),
                         Qt::white);
-        // Awning and shop windows.
-        const QRectF awning(house.left() + 6, sign.bottom() + 4, house.width() - 12, 14);
-        const int stripes = 12;
-        for (int i = 0; i < stripes; ++i) {
-            p.setBrush(i % 2 ? QColor(Qt::white) : pal.second);
-            p.drawRect(QRectF(awning.left() + i * awning.width() / stripes, awning.top(), awning.width() / stripes + 0.5,
-                              awning.height()));
+        // Awning, shop windows and the door.
+        const double shopTop = ground - shopHeight;
+        if (rng.chance(70)) {
+            const QRectF awning(house.left() + 6, shopTop - 8, house.width() - 12, 13);
+            const int stripes = 12;
+            for (int i = 0; i < stripes; ++i) {
+                p.setBrush(i % 2 ? QColor(Qt::white) : pal.second);
+                p.drawRect(QRectF(awning.left() + i * awning.width() / stripes, awning.top(),
+                                  awning.width() / stripes + 0.5, awning.height()));
+            }
         }
-        const double shopTop = awning.bottom() + 6, shopBottom = house.bottom();
-        p.setBrush(QColor(0x4d, 0x6f, 0x8f));
-        p.drawRect(QRectF(house.left() + 14, shopTop, 88, shopBottom - shopTop - 8));
-        p.drawRect(QRectF(house.right() - 102, shopTop, 88, shopBottom - shopTop - 8));
-        p.setBrush(QColor(255, 255, 255, 60));
-        p.drawRect(QRectF(house.left() + 20, shopTop + 4, 20, shopBottom - shopTop - 16));
-        p.drawRect(QRectF(house.right() - 96, shopTop + 4, 20, shopBottom - shopTop - 16));
+        const double shopWidth = (house.width() - 40 - 44) / 2;
+        for (double x : {house.left() + 14, house.right() - 14 - shopWidth}) {
+            const QRectF window(x, shopTop + 8, shopWidth, shopHeight - 14);
+            QLinearGradient glass(window.topLeft(), window.bottomRight());
+            glass.setColorAt(0, QColor(0x7d, 0xa3, 0xc4));
+            glass.setColorAt(1, QColor(0x3d, 0x5f, 0x80));
+            p.setBrush(glass);
+            p.drawRect(window);
+            p.setBrush(QColor(255, 255, 255, 55));
+            p.drawRect(QRectF(window.left() + 6, window.top() + 4, 14, window.height() - 8));
+        }
         p.setBrush(pal.dark);
-        p.drawRect(QRectF(house.center().x() - 20, shopTop, 40, shopBottom - shopTop));
+        p.drawRect(QRectF(house.center().x() - 20, shopTop + 4, 40, shopHeight - 4));
         p.setBrush(QColor(0xf0, 0xd0, 0x60));
-        p.drawEllipse(QPointF(house.center().x() + 12, (shopTop + shopBottom) / 2), 2.5, 2.5);
+        p.drawEllipse(QPointF(house.center().x() + 12, shopTop + shopHeight / 2 + 4), 2.5, 2.5);
         // Trees.
-        for (double tx : {30.0, 370.0}) {
+        const int trees = rng.range(0, 2);
+        for (int t = 0; t < 2; ++t) {
+            if (trees == 0 || (trees == 1 && t == 1))
+                continue;
+            const double tx = t == 0 ? house.left() / 2 : (house.right() + w) / 2;
             p.setBrush(QColor(0x6d, 0x4c, 0x33));
-            p.drawRect(QRectF(tx - 4, h - 80, 8, 44));
+            p.drawRect(QRectF(tx - 4, ground - 46, 8, 46));
             const QColor leaves = QColor::fromHsl(rng.range(85, 130), 120, rng.range(70, 100));
             p.setBrush(leaves);
-            p.drawEllipse(QPointF(tx, h - 96), 26, 30);
+            p.drawEllipse(QPointF(tx, ground - 62), std::min(26.0, house.left() / 2 - 2), 30);
             p.setBrush(leaves.lighter(115));
-            p.drawEllipse(QPointF(tx - 8, h - 104), 14, 14);
+            p.drawEllipse(QPointF(tx - 8, ground - 70), 12, 12);
         }
     }
     PictureFiles files;

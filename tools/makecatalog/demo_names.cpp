@@ -134,7 +134,9 @@ std::string randomBrand(Rng& rng, const TopicProfile& profile) {
         for (int attempt = 0; attempt < 4; ++attempt) {
             const std::string& head = rng.pick(profile.prefixes);
             const std::string& tail = rng.pick(profile.suffixes);
-            if (lower(head) == lower(tail) || lower(head).find(lower(tail)) != std::string::npos)
+            const std::string h = lower(head), t = lower(tail);
+            // No doubled stems: "Логи" + "логистик", "Строй" + "строй".
+            if (h.find(t) != std::string::npos || t.find(h) != std::string::npos)
                 continue;
             const int style = rng.below(10);
             if (style < 5)
@@ -172,6 +174,36 @@ const std::vector<Phrase>& generalDescriptions() {
         {"Постоянным клиентам — накопительные скидки.", "Cumulative discounts for regular customers."},
         {"Гарантия на все услуги — {n:6-36} месяцев.", "A {n:6-36}-month guarantee on all services."},
         {"Подробности — у наших менеджеров по телефону.", "Ask our managers by phone for details."},
+        {"Выезд на объект и замеры бесплатно.", "Site visits and measurements are free of charge."},
+        {"Сертифицированная продукция, все документы в наличии.", "Certified products with all the paperwork."},
+        {"Обслуживаем более {n:100-900} постоянных клиентов.", "We serve over {n:100-900} regular customers."},
+        {"Собственная служба доставки.", "Our own delivery service."},
+        {"Работаем без посредников.", "We work without intermediaries."},
+        {"Консультации по телефону и в мессенджерах.", "Advice by phone and in messengers."},
+        {"Предоставляем отсрочку платежа юридическим лицам.", "Deferred payment for businesses."},
+        {"Оформление договора в день обращения.", "The contract is drawn up on the day you call."},
+        {"Участник выставок «Белпромстрой» и «Продэкспо».", "Exhibitor at the Belpromstroy and Prodexpo fairs."},
+        {"В {year} году компания стала лауреатом конкурса «Лучшие товары Беларуси».",
+         "In {year} the company won the Best Goods of Belarus contest."},
+        {"Действует программа лояльности с накопительной картой.", "A loyalty programme with a discount card."},
+        {"Все цены указаны с НДС.", "All prices include VAT."},
+        {"Наши специалисты регулярно проходят обучение и повышают квалификацию.",
+         "Our specialists train regularly and upgrade their skills."},
+        {"Заказы принимаются по телефону, электронной почте и через сайт.",
+         "Orders are taken by phone, e-mail and on our website."},
+        {"Для корпоративных клиентов — персональный менеджер.", "A personal manager for corporate clients."},
+        {"Работаем со всеми регионами Беларуси.", "We work with all regions of Belarus."},
+        {"Рядом остановка общественного транспорта.", "A public transport stop is close by."},
+        {"Возможна оплата через ЕРИП.", "Payment through the ERIP system is possible."},
+        {"Ежегодно обслуживаем более {n:2-40} тысяч клиентов.", "Every year we serve over {n:2-40} thousand customers."},
+        {"В штате — {n:8-120} сотрудников.", "We have {n:8-120} employees."},
+        {"Мы ценим время клиентов и всегда соблюдаем сроки.", "We value our customers' time and always meet deadlines."},
+        {"Сезонные скидки до {n:10-30}%.", "Seasonal discounts of up to {n:10-30}%."},
+        {"Принимаем заявки круглосуточно.", "Requests are accepted around the clock."},
+        {"Въезд и парковка со стороны двора.", "Entrance and parking from the courtyard."},
+        {"Предварительная запись обязательна.", "An appointment is required."},
+        {"Благодарим за выбор нашей компании!", "Thank you for choosing our company!"},
+        {"Актуальные цены и акции смотрите на нашем сайте.", "See our website for current prices and offers."},
     };
     return sentences;
 }

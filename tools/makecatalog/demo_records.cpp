@@ -69,8 +69,8 @@ std::string companyRecord(const DemoCompany& c, bool english) {
     }
     if (!c.activities.empty()) {
         out += "  <activities>\n";
-        for (const Phrase& a : c.activities)
-            element(out, "activity", english ? a.en : a.ru, "    ");
+        for (const Phrase* a : c.activities)
+            element(out, "activity", english ? a->en : a->ru, "    ");
         out += "  </activities>\n";
     }
     appendAddressXml(out, c.address, english);
@@ -82,17 +82,10 @@ std::string companyRecord(const DemoCompany& c, bool english) {
         element(out, "email", e);
     if (!c.web.empty())
         element(out, "web", c.web);
-    if (!c.hours.ru.empty())
-        element(out, "workhours", english ? c.hours.en : c.hours.ru);
-    if (!c.description.empty()) {
-        std::string text;
-        for (const Phrase& s : c.description) {
-            if (!text.empty())
-                text += ' ';
-            text += english ? s.en : s.ru;
-        }
-        element(out, "description", text);
-    }
+    if (c.hours)
+        element(out, "workhours", english ? c.hours->en : c.hours->ru);
+    if (!c.description.ru.empty())
+        element(out, "description", english ? c.description.en : c.description.ru);
     for (const DemoImage& image : c.images) {
         out += "  <image kind=\"";
         out += std::to_string(image.cardKind);

@@ -82,11 +82,6 @@ char32_t upperChar(char32_t c) {
 bool isUpper(char32_t c) { return lowerChar(c) != c; }
 bool isLetter(char32_t c) { return lowerChar(c) != c || upperChar(c) != c; }
 
-bool isRussianVowel(char32_t c) {
-    static constexpr std::u32string_view vowels = U"аеёиоуыэюяі";
-    return vowels.find(lowerChar(c)) != std::u32string_view::npos;
-}
-
 const char* latinOf(char32_t lowerCyr) {
     switch (lowerCyr) {
     case U'а': return "a";
@@ -131,15 +126,21 @@ const char* latinOf(char32_t lowerCyr) {
 }  // namespace
 
 void appendXmlEscaped(std::string& out, std::string_view text) {
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out.push_back(c);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char* entity = nullptr;
+        switch (text[i]) {
+        case '&': entity = "&amp;"; break;
+        case '<': entity = "&lt;"; break;
+        case '>': entity = "&gt;"; break;
+        case '"': entity = "&quot;"; break;
+        default: continue;
         }
+        out.append(text.substr(start, i - start));
+        out += entity;
+        start = i + 1;
     }
+    out.append(text.substr(start));
 }
 
 std::string xmlEscape(std::string_view text) {
@@ -245,6 +246,20 @@ std::string capitalize(std::string_view utf8) {
     std::string out;
     encode(out, upperChar(decode(utf8, i)));
     out.append(utf8.substr(i));
+    return out;
+}
+
+std::string lowerFirst(std::string_view utf8) {
+    if (utf8.empty())
+        return {};
+    std::size_t i = 0;
+    const char32_t first = decode(utf8, i);
+    const std::size_t rest = i;
+    if (i < utf8.size() && isUpper(decode(utf8, i)))
+        return std::string(utf8);
+    std::string out;
+    encode(out, lowerChar(first));
+    out.append(utf8.substr(rest));
     return out;
 }
 

@@ -23,6 +23,8 @@ std::string translitBrand(std::string_view utf8);
 
 std::string lower(std::string_view utf8);      // Cyrillic and Latin letters
 std::string capitalize(std::string_view utf8); // the first letter upper-cased
+// The first letter lower-cased unless the word is an abbreviation ("UX", "IP-").
+std::string lowerFirst(std::string_view utf8);
 std::string firstLetter(std::string_view utf8);  // "" for an empty text
 // The capital letters of a text, in order ("СтройДом" -> "СД").
 std::string capitals(std::string_view utf8);

@@ -3,6 +3,8 @@
 #include "demo_text.h"
 
 #include <algorithm>
+#include <map>
+#include <mutex>
 #include <stdexcept>
 
 namespace makecatalog::demo {
@@ -188,6 +190,19 @@ TopicProfile resolveProfile(const TopicTree& tree, int topic) {
         own = false;
     }
     return p;
+}
+
+const std::vector<TopicProfile>& topicProfiles(const TopicTree& tree) {
+    static std::mutex mutex;
+    static std::map<const TopicTree*, std::vector<TopicProfile>> cache;
+    const std::lock_guard<std::mutex> lock(mutex);
+    std::vector<TopicProfile>& profiles = cache[&tree];
+    if (profiles.size() != tree.topics.size()) {
+        profiles.clear();
+        for (std::size_t i = 0; i < tree.topics.size(); ++i)
+            profiles.push_back(resolveProfile(tree, static_cast<int>(i)));
+    }
+    return profiles;
 }
 
 const TopicTree& belarusTopics() {

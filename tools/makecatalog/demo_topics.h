@@ -23,6 +23,7 @@
 //
 // Name pattern placeholders: {f}/{F} legal form, {b}/{B} brand, {n} number,
 // {city}/{C} the company's city (the company is then placed in a city),
+// {cityg} the city in the genitive ("№5 г. Минска"),
 // {ca} the city's adjective agreeing with the object, {x}/{X} an object,
 // {s}/{S} a surname, {i}/{I} initials. Everything but "u" is inherited
 // from the nearest ancestor that has it, and d, k, b lines are merged.
@@ -90,6 +91,9 @@ struct TopicProfile {
     int weight = 10;
 };
 TopicProfile resolveProfile(const TopicTree& tree, int topic);
+// The profiles of all topics of a long-lived tree, resolved once; the
+// phrases stay in place for the rest of the program.
+const std::vector<TopicProfile>& topicProfiles(const TopicTree& tree);
 
 // Raw texts of the trees (demo_topics_belarus.cpp, demo_topics_grodno.cpp).
 extern const char* const BelarusTopicsText;

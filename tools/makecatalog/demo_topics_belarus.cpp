@@ -424,9 +424,9 @@ i: cap
 w: 10
 a: Общее среднее образование | General secondary education; Факультативные занятия | Optional classes; Группа продлённого дня | After-school group; Спортивные секции | Sports clubs
 k: школа | school; гимназия | gymnasium; уроки | lessons; ученики | pupils
-p: ГУО "Средняя школа №{n} г. {city}" | SEI "Secondary School No. {n}, {C}"
-p: ГУО "Средняя школа №{n} г. {city}" | SEI "Secondary School No. {n}, {C}"
-p: ГУО "Гимназия №{n} г. {city}" | SEI "Gymnasium No. {n}, {C}"
+p: ГУО "Средняя школа №{n} г. {cityg}" | SEI "Secondary School No. {n}, {C}"
+p: ГУО "Средняя школа №{n} г. {cityg}" | SEI "Secondary School No. {n}, {C}"
+p: ГУО "Гимназия №{n} г. {cityg}" | SEI "Gymnasium No. {n}, {C}"
 p: ГУО "{ca} {x}" | SEI "{C} {X}"
 x: m:государственный лицей | State Lyceum; f:гимназия-колледж искусств | Gymnasium-College of Arts
 +++ Детские сады | Kindergartens
@@ -435,8 +435,8 @@ w: 8
 h: Пн-Пт 7:00-19:00 | Mon-Fri 7:00-19:00
 a: Дошкольное образование | Pre-school education; Ясельные группы | Nursery groups; Логопедические занятия | Speech therapy; Развивающие занятия | Early development classes
 k: садик | kindergarten; ясли | nursery; дошкольное | preschool; дети | children
-p: ГУО "Ясли-сад №{n} г. {city}" | SEI "Nursery School No. {n}, {C}"
-p: ГУО "Детский сад №{n} г. {city}" | SEI "Kindergarten No. {n}, {C}"
+p: ГУО "Ясли-сад №{n} г. {cityg}" | SEI "Nursery School No. {n}, {C}"
+p: ГУО "Детский сад №{n} г. {cityg}" | SEI "Kindergarten No. {n}, {C}"
 p: ЧУО "Детский сад {b}" | PEI "Kindergarten {B}"
 b: Солнышко; Теремок; Радуга; Колокольчик; Непоседы; Карапуз; Сказка; Буратино
 ++ Профессиональное образование | Vocational education
@@ -484,7 +484,7 @@ w: 4
 f: ГУО 2; ЧУО 1; ООО 1
 a: Обучение игре на фортепиано | Piano lessons; Вокал | Singing; Изобразительное искусство | Fine arts; Хореография | Choreography; Гитара | Guitar
 k: музыка | music; рисование | drawing; вокал | singing; танцы | dance; искусство | arts
-p: ГУО "Детская школа искусств №{n} г. {city}" | SEI "Children's Art School No. {n}, {C}"
+p: ГУО "Детская школа искусств №{n} г. {cityg}" | SEI "Children's Art School No. {n}, {C}"
 p: ЧУО "Студия {b}" | PEI "{B} Studio"
 b: Камертон; Вдохновение; Скрипичный ключ; Палитра; Арт-Студия; Ноты
 
@@ -1035,7 +1035,7 @@ a: Защита по уголовным делам | Criminal defence; Граж�
 k: адвокат | attorney; защита | defence; суд | court; иск | claim
 p: Адвокатское бюро "{b}" | {B} Law Office
 p: Адвокат {s} {i} | Attorney {S} {I}
-p: Юридическая консультация №{n} г. {city} | Legal Advice Office No. {n}, {C}
+p: Юридическая консультация №{n} г. {cityg} | Legal Advice Office No. {n}, {C}
 b: Право; Фемида; Лекс; Юстиция; Закон и право; Вердикт; Правовая защита
 +++ Нотариусы | Notaries
 w: 3
@@ -1043,7 +1043,7 @@ h: Пн-Пт 9:00-17:00 | Mon-Fri 9:00-17:00
 a: Удостоверение сделок | Certification of transactions; Наследственные дела | Inheritance cases; Доверенности | Powers of attorney; Свидетельствование копий | Certification of copies
 k: нотариус | notary; доверенность | proxy; наследство | inheritance; сделка | transaction
 p: Нотариус {s} {i} | Notary {S} {I}
-p: Нотариальная контора №{n} г. {city} | Notary Office No. {n}, {C}
+p: Нотариальная контора №{n} г. {cityg} | Notary Office No. {n}, {C}
 +++ Юридические консультации | Legal consulting
 w: 5
 a: Регистрация предприятий | Company registration; Абонентское юридическое обслуживание | Legal services on retainer; Договорная работа | Contract work; Трудовые споры | Employment disputes
@@ -1165,8 +1165,8 @@ b: Старая мельница; Ремёсла; Паровоз; Хата-му�
 w: 3
 a: Абонемент и читальный зал | Lending and reading room; Электронный каталог | Electronic catalogue; Литературные вечера | Literary evenings; Клубы по интересам | Hobby clubs
 k: библиотека | library; книги | books; читальный | reading; каталог | catalogue
-p: ГУК "Центральная городская библиотека г. {city}" | SCI "{C} Central City Library"
-p: ГУК "Библиотека №{n} г. {city}" | SCI "Library No. {n}, {C}"
+p: ГУК "Центральная городская библиотека г. {cityg}" | SCI "{C} Central City Library"
+p: ГУК "Библиотека №{n} г. {cityg}" | SCI "Library No. {n}, {C}"
 ++ СМИ | Media
 i: star
 f: ООО 4; ЧУП 2; УП 2; ОАО 1

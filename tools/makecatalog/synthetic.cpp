@@ -81,8 +81,8 @@ CatalogSource makeSyntheticCatalog(int companies, unsigned seed) {
     options.generator.english = false;
     options.generator.uniqueNames = false;
     options.generator.descriptionChance = 100;
-    options.generator.descriptionMin = 7;
-    options.generator.descriptionMax = 12;
+    options.generator.descriptionMin = 29;
+    options.generator.descriptionMax = 39;
     options.generator.activitiesMax = 6;
     options.companies = companies;
     options.seed = 0x5EED0000ull + seed;

@@ -1,5 +1,6 @@
 // A compiled XSL style sheet (libxslt) and the transform of a document into
-// text.
+// text. Not thread-safe: compiling and transforming take over libxml2's and
+// libxslt's error reporting for their duration.
 #pragma once
 
 #include "platform/xml/xml.h"
@@ -15,6 +16,8 @@ namespace xml {
 
 class XslStylesheet {
 public:
+    // No style sheet yet (a catalog not opened); transform() refuses to run.
+    XslStylesheet() = default;
     ~XslStylesheet();
     XslStylesheet(XslStylesheet&&) noexcept;
     XslStylesheet& operator=(XslStylesheet&&) noexcept;
@@ -35,6 +38,7 @@ public:
     // sheet names. A failing transform throws XmlError.
     std::u16string transform(const XmlDocument& source) const;
 
+    explicit operator bool() const { return style_ != nullptr; }
     _xsltStylesheet* raw() const { return style_.get(); }
 
 private:

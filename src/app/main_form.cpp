@@ -1,0 +1,325 @@
+#include "app/main_form.h"
+
+#include "app/catalogue_discovery.h"
+#include "app/lobby_form.h"
+#include "app/topic_tree_preview.h"
+#include "catalog/dazi_data.h"
+#include "catalog/entities.h"
+#include "lang/lang_util.h"
+#include "platform/files/files.h"
+#include "platform/settings/settings.h"
+#include "platform/text/cp1251.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTextBrowser>
+#include <QTreeView>
+#include <QUrl>
+
+namespace app {
+namespace {
+
+const QString Russian = QStringLiteral("Russian");
+const QString English = QStringLiteral("English");
+const QString PublisherWebSite = QStringLiteral("https://www.marvenic.by/");
+
+QString tr1251(const std::string& bytes) { return text::fromCp1251(bytes); }
+
+// The hourglass for the span of a catalog open, put back also on failure.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { Restore(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    void Restore() {
+        if (m_active)
+            QApplication::restoreOverrideCursor();
+        m_active = false;
+    }
+
+private:
+    bool m_active = true;
+};
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Марвеник"));
+    CreateActions();
+    CreateMenus();
+    CreateLayout();
+    CreateToolBars();
+    resize(1024, 700);
+}
+
+TMainForm::~TMainForm() = default;
+
+int TMainForm::StartUp() {
+    setWindowTitle(QStringLiteral("Марвеник"));
+    FindDatabases();
+    if (Databases.empty())
+        return 0;
+    CurrentDatabase = Databases.front();
+    if (Databases.size() != 1) {
+        TLobbyForm lobby;
+        if (!lobby.ChooseCatalogue(Russian))
+            return 0;
+    }
+    ApplyFontSizeSetting(settings::ReadFontSizeSetting());
+    if (CurrentDatabase.Language != Russian)
+        ApplyLanguage(CurrentDatabase.Language);
+    else
+        OpenCatalogue();
+    showMaximized();
+    return QApplication::exec();
+}
+
+void TMainForm::ApplyFontSizeSetting(const QString& Word) {
+    struct Size {
+        const char* word;
+        int points;
+        QAction* action;
+    };
+    const Size sizes[] = {{"small", 10, FontSmallAction},
+                          {"normal", 12, FontNormalAction},
+                          {"large", 14, FontLargeAction},
+                          {"huge", 16, FontHugeAction}};
+    const Size* chosen = &sizes[0];
+    for (const Size& size : sizes)
+        if (Word == QLatin1String(size.word))
+            chosen = &size;
+    m_defaultFontSize = chosen->points;
+    chosen->action->setChecked(true);  // the four are one exclusive group
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSize(m_defaultFontSize);
+    HTMLViewer->document()->setDefaultFont(font);
+}
+
+void TMainForm::ChangeFontSizeActionExecute(QAction* Sender) {
+    Sender->setChecked(true);
+    QString word = QStringLiteral("small");
+    if (FontHugeAction->isChecked())
+        word = QStringLiteral("huge");
+    else if (FontLargeAction->isChecked())
+        word = QStringLiteral("large");
+    else if (FontNormalAction->isChecked())
+        word = QStringLiteral("normal");
+    ApplyFontSizeSetting(word);
+    settings::WriteFontSizeSetting(word);
+    if (PreviewNodeData(TopicsTree->currentIndex()))
+        TopicsTreeChange(TopicsTree->currentIndex());
+    else
+        ShowStartPage();
+}
+
+void TMainForm::SetCatalogueCaption() {
+    setWindowTitle(lang::Translate(QStringLiteral("Марвеник")) + QStringLiteral(" - ") +
+                   lang::Translate(tr1251(CurrentDatabase.Name)));
+}
+
+void TMainForm::OpenCatalogueSteps() {
+    m_catalogueFolder = CurrentDatabase.Path;
+    FillCatalogueMenu();
+    // The data mediator's search folders are set here once it exists.
+    SetCatalogueCaption();
+    WaitCursor wait;
+    catalog::InitEntityArray();
+    catalog::InitEntityList();
+    catalog::DaziData->Connect((ProgramFolder + QStringLiteral("fbclient.dll")).toStdString(),
+                               QFile::encodeName(files::FindFileNoCase(m_catalogueFolder, QStringLiteral("Tolvik.gdb")))
+                                   .toStdString());
+    PlainMode = false;
+    Descending = false;
+    ExpandedAll = false;
+    IndexId = 1;
+    m_styleSheet.reset();
+    m_styleSheet = xml::XslStylesheet::fromFile(
+        QFile::encodeName(files::FindFileNoCase(m_catalogueFolder, QStringLiteral("Org.xsl"))).toStdString());
+    CurrentSelection = -1;
+    SelectionIds.clear();
+    FillSelectionTabsPreview(*SelectionsTabControl, SelectionIds);
+    ShowStartPage();
+    if (!RubrikaFlashButton->isChecked())
+        RubrikaFlashButton->setChecked(true);
+    wait.Restore();
+    GalleryCurrent = true;
+}
+
+void TMainForm::OpenCatalogue() {
+    OpenCatalogueSteps();
+    ApplyIndex();
+}
+
+void TMainForm::ApplyLanguage(const QString& Language) {
+    lang::SetCurrentLanguage(Language);
+    OpenCatalogue();
+}
+
+void TMainForm::FillCatalogueMenu() {
+    // The item being clicked may be among the old ones: let it finish first.
+    for (QAction* item : std::as_const(m_catalogueItems)) {
+        CatalogueMItem->removeAction(item);
+        item->deleteLater();
+    }
+    m_catalogueItems.clear();
+    for (std::size_t i = 0; i < Databases.size(); ++i) {
+        auto* item = new QAction(tr1251(Databases[i].Name), this);
+        item->setToolTip(tr1251(Databases[i].Description));
+        item->setStatusTip(item->toolTip());
+        const int tag = static_cast<int>(i);
+        item->setProperty("tag", tag);
+        connect(item, &QAction::triggered, this, [this, tag] { CatalogueMenuItemClick(tag); });
+        CatalogueMItem->addAction(item);
+        m_catalogueItems.append(item);
+    }
+}
+
+void TMainForm::CatalogueMenuItemClick(int Tag) {
+    CurrentDatabase = Databases.at(static_cast<std::size_t>(Tag));
+    OpenSelectedCatalogue();
+}
+
+void TMainForm::OpenSelectedCatalogue() {
+    ApplyLanguage(CurrentDatabase.Language);
+    // The viewer keeps no pictures of the previous catalog.
+    HTMLViewer->clearHistory();
+    HTMLViewer->document()->clear();
+    OpenCatalogueSteps();
+    BackFlashButtonClick();
+}
+
+void TMainForm::SelectLanguageOfCatalogue(const QString& Language) {
+    for (const TDatabaseInfo& entry : Databases)
+        if (entry.FolderIndex == CurrentDatabase.FolderIndex && entry.Language == Language) {
+            CurrentDatabase = entry;
+            return;
+        }
+}
+
+void TMainForm::SwitchToLanguageButtonClick(int Tag) {
+    const QString language = Tag == 0 ? Russian : English;
+    SelectLanguageOfCatalogue(language);
+    ApplyLanguage(language);
+    SetCatalogueCaption();
+}
+
+void TMainForm::UpdateCommands() {
+    const std::optional<PreviewNode> node = PreviewNodeData(TopicsTree->currentIndex());
+    // This test alone: a topic without sub-nodes counts as a company too.
+    const bool companyChosen = node && node->R == node->L + 1;
+    const bool selectionTab = SelectionsTabControl->currentIndex() > 0;
+    CloseDocumentPageAction->setEnabled(selectionTab);
+    CloseDocumentPageAction->setVisible(selectionTab);
+    DeleteAction->setEnabled(selectionTab);
+    TreeModeAction->setEnabled(!selectionTab);
+    PlainModeAction->setEnabled(!selectionTab);
+    for (QAction* action : {FindInDocAction, FindNextInDocAction, PrintAction, ExportAction, DialPhoneAction,
+                            SendFaxAction, SendEmailAction, GoToInternetAction})
+        action->setEnabled(companyChosen);
+}
+
+void TMainForm::ShowStartPage() {
+    RightPages->setCurrentWidget(HtmlDecorativePanel);
+    QString page = files::FindFileNoCase(m_catalogueFolder, QStringLiteral("Welcome.htm"));
+    if (m_catalogueFolder.isEmpty() || !QFileInfo(page).isFile())
+        page = files::FindFileNoCase(ProgramFolder, QStringLiteral("Welcome.htm"));
+    SelectedCompanyNameLabel->clear();
+    statusBar()->clearMessage();
+    QFile file(page);
+    if (!file.open(QIODevice::ReadOnly)) {
+        HTMLViewer->clear();
+        return;
+    }
+    // Pages are code page 1251; pictures are found beside the page.
+    const QByteArray bytes = file.readAll();
+    HTMLViewer->setSearchPaths({QFileInfo(page).absolutePath()});
+    HTMLViewer->document()->setBaseUrl(QUrl::fromLocalFile(QFileInfo(page).absolutePath() + QLatin1Char('/')));
+    HTMLViewer->setHtml(text::fromCp1251(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+}
+
+void TMainForm::BackFlashButtonClick() {
+    SelectionsTabControl->setCurrentIndex(0);
+    RubrikaFlashButton->setChecked(true);
+    IndexFlashButtonClick(RubrikaFlashButton);
+    SelectedCompanyNameLabel->clear();
+    statusBar()->clearMessage();
+}
+
+void TMainForm::IndexFlashButtonClick(QAbstractButton* Sender) {
+    if (SelectionsTabControl->currentIndex() != 0)
+        SelectionsTabControl->setCurrentIndex(0);
+    IndexId = Sender->property("tag").toInt();
+    ApplyIndex();
+}
+
+void TMainForm::ApplyIndex() {
+    PlainMode = IndexId == 0;
+    AZSortAction->setEnabled(PlainMode);
+    ZASortAction->setEnabled(PlainMode);
+    // Until the tree builders exist every index shows the topic tree.
+    RefreshList();
+}
+
+void TMainForm::RefreshList() {
+    const int companies = FillTopicTreePreview(*catalog::DaziData, *TopicsModel);
+    ExpandAllAction->setEnabled(true);
+    CmpCountLabel->setText(lang::TranslateFormat(QStringLiteral("%d записей"), companies));
+    ExpandAllActionExecute(false);
+    UpdateCommands();
+}
+
+void TMainForm::ExpandAllActionExecute(bool FromUser) {
+    if (!ExpandAllAction->isEnabled())
+        return;
+    if (FromUser)
+        ExpandedAll = !ExpandedAll;
+    ExpandAllAction->setText(lang::Translate(ExpandedAll ? QStringLiteral("Свернуть все")
+                                                         : QStringLiteral("Развернуть все")));
+    if (ExpandedAll)
+        TopicsTree->expandAll();
+    else
+        TopicsTree->collapseAll();
+}
+
+void TMainForm::NotesButtonClick() {
+    NotesSizePanel->setVisible(!NotesSizePanel->isVisible());
+    NotesButton->setText(lang::Translate(NotesSizePanel->isVisible() ? QStringLiteral("Скрыть заметки")
+                                                                     : QStringLiteral("Показать заметки")));
+}
+
+void TMainForm::CompanyOnTheWebActionExecute() {
+    if (!QDesktopServices::openUrl(QUrl(PublisherWebSite)))
+        QMessageBox::warning(this, lang::Translate(QStringLiteral("Марвеник")),
+                             QStringLiteral("Could not run Web browser."));
+}
+
+// Until the card view exists a company shows its caption and topic path.
+void TMainForm::TopicsTreeChange(const QModelIndex& Current) {
+    const std::optional<PreviewNode> node = PreviewNodeData(Current);
+    if (!node) {
+        ShowStartPage();
+    } else if (node->CompanyID != -1 && node->R == node->L + 1) {
+        RightPages->setCurrentWidget(HtmlDecorativePanel);
+        SelectedCompanyNameLabel->setText(catalog::CharTextToQString(catalog::ConvertHTMLToChar(node->TopicName)));
+        statusBar()->showMessage(catalog::CharTextToQString(
+            catalog::ConvertHTMLToChar(catalog::DaziData->GetTopicPath(node->TopicID))));
+    } else {
+        RightPages->setCurrentWidget(RightDecorativePanel);
+    }
+    UpdateCommands();
+}
+
+}  // namespace app

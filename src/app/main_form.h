@@ -1,0 +1,178 @@
+// The main window: catalog opening, the menus and toolbars, the tree on the
+// left and the card or the companies table on the right.
+#pragma once
+
+#include "platform/xml/xslt.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QModelIndex;
+class QPlainTextEdit;
+class QSplitter;
+class QStackedWidget;
+class QStandardItemModel;
+class QTabBar;
+class QTextBrowser;
+class QToolBar;
+class QTreeView;
+class QWidget;
+
+namespace app {
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Finds the catalogs, lets the user choose one when there are several,
+    // opens it and runs the event loop until the window closes. Returns the
+    // exit code: 0 also when there is no catalog or the lobby was closed.
+    // Errors before the event loop are passed on.
+    int StartUp();
+
+    void OpenCatalogue();
+    void ApplyLanguage(const QString& Language);
+    void FillCatalogueMenu();
+    void CatalogueMenuItemClick(int Tag);
+    void OpenSelectedCatalogue();
+    void SelectLanguageOfCatalogue(const QString& Language);
+    // The items of the hidden "Язык" menu: tag 0 Russian, 1 English.
+    void SwitchToLanguageButtonClick(int Tag);
+
+    void UpdateCommands();
+    void ShowStartPage();
+    void BackFlashButtonClick();
+    void IndexFlashButtonClick(QAbstractButton* Sender);
+    void ApplyIndex();
+    void RefreshList();
+    void ExpandAllActionExecute(bool FromUser);
+    void ChangeFontSizeActionExecute(QAction* Sender);
+    void NotesButtonClick();
+    void CompanyOnTheWebActionExecute();
+
+    QString CatalogueFolder() const { return m_catalogueFolder; }
+    int DefaultFontSize() const { return m_defaultFontSize; }
+    // The catalog's compiled Org.xsl; null before the first catalog open.
+    const xml::XslStylesheet* StyleSheet() const { return m_styleSheet ? &*m_styleSheet : nullptr; }
+
+    // --- Arrangement state of the tree
+    int IndexId = 1;
+    bool PlainMode = false;
+    bool Descending = false;
+    bool ExpandedAll = false;
+    int CurrentSelection = -1;
+    std::vector<int> SelectionIds;
+    bool GalleryCurrent = true;
+
+    // --- Commands
+    QAction* SearchAction = nullptr;
+    QAction* CombineAction = nullptr;
+    QAction* DeleteAction = nullptr;
+    QAction* ExportAction = nullptr;
+    QAction* PrintAction = nullptr;
+    QAction* DialPhoneAction = nullptr;
+    QAction* SendFaxAction = nullptr;
+    QAction* SendEmailAction = nullptr;
+    QAction* GoToInternetAction = nullptr;
+    QAction* CloseAction = nullptr;
+    QAction* HelpTopicsAction = nullptr;
+    QAction* CompanyOnTheWebAction = nullptr;
+    QAction* AboutAction = nullptr;
+    QAction* TreeModeAction = nullptr;
+    QAction* PlainModeAction = nullptr;
+    QAction* AZSortAction = nullptr;
+    QAction* ZASortAction = nullptr;
+    QAction* FindInDocAction = nullptr;
+    QAction* FindNextInDocAction = nullptr;
+    QAction* FontSizeAction = nullptr;
+    QAction* FontHugeAction = nullptr;
+    QAction* FontLargeAction = nullptr;
+    QAction* FontNormalAction = nullptr;
+    QAction* FontSmallAction = nullptr;
+    QAction* CloseDocumentPageAction = nullptr;
+    QAction* ExpandAllAction = nullptr;
+    QAction* PrintEnvelopesAction = nullptr;
+    QAction* PrintLabelsAction = nullptr;
+    QAction* PrintCompanyTableAction = nullptr;
+    QAction* acAdvancedPrintMode = nullptr;
+    QAction* acCheckAll = nullptr;
+    QAction* acUncheckAll = nullptr;
+    QAction* NotesButton = nullptr;
+    QAction* RussianLanguageItem = nullptr;
+    QAction* EnglishLanguageItem = nullptr;
+
+    // --- Menus
+    QMenu* CatalogueMItem = nullptr;
+    QMenu* SelectionsMItem = nullptr;
+    QMenu* CompanyMItem = nullptr;
+    QMenu* TreeMItem = nullptr;
+    QMenu* TextMItem = nullptr;
+    QMenu* LanguageMItem = nullptr;
+    QMenu* HelpMItem = nullptr;
+    QMenu* FontPopupMenu = nullptr;
+
+    // --- Toolbars
+    QToolBar* MainToolBar = nullptr;
+    QToolBar* TreeToolBar = nullptr;
+    QToolBar* DocumentToolBar = nullptr;
+    QToolBar* TableToolBar = nullptr;
+    QToolBar* SelectivePrintToolBar = nullptr;
+
+    // --- Areas
+    QWidget* ButtonBarPanel = nullptr;
+    QButtonGroup* IndexButtons = nullptr;
+    QAbstractButton* RubrikaFlashButton = nullptr;
+    QAbstractButton* FlashButton4 = nullptr;
+    QAbstractButton* FlashButton3 = nullptr;
+    QAbstractButton* FlashButton2 = nullptr;
+    QAbstractButton* FlashButton1 = nullptr;
+    QAbstractButton* TasksFlashButton = nullptr;
+    QAbstractButton* FlashButton7 = nullptr;
+    QAbstractButton* SearchFlashButton = nullptr;
+    QAbstractButton* BackFlashButton = nullptr;
+    QTabBar* SelectionsTabControl = nullptr;
+    QSplitter* MainRzSplitter = nullptr;
+    QLabel* CmpCountLabel = nullptr;
+    QTreeView* TopicsTree = nullptr;
+    QStandardItemModel* TopicsModel = nullptr;
+    QStackedWidget* RightPages = nullptr;
+    QWidget* HtmlDecorativePanel = nullptr;
+    QLabel* SelectedCompanyNameLabel = nullptr;
+    QTextBrowser* HTMLViewer = nullptr;
+    QWidget* NotesSizePanel = nullptr;
+    QPlainTextEdit* NotesMemo = nullptr;
+    QWidget* RightDecorativePanel = nullptr;
+    QSplitter* RightPanelRzSplitter = nullptr;
+    QWidget* TableDecorativePanel = nullptr;
+    QWidget* PictureGalleryDecorativePanel = nullptr;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBars();
+    void CreateLayout();
+    static QToolBar* MakeToolBar(QWidget* parent, const char* name);
+
+    // Steps 1 to 13 of the opening; OpenCatalogue adds ApplyIndex.
+    void OpenCatalogueSteps();
+    void SetCatalogueCaption();
+    void ApplyFontSizeSetting(const QString& Word);
+    void TopicsTreeChange(const QModelIndex& Current);
+
+    QString m_catalogueFolder;
+    int m_defaultFontSize = 10;
+    // Org.xsl of the catalog, for the card transform.
+    std::optional<xml::XslStylesheet> m_styleSheet;
+    QList<QAction*> m_catalogueItems;
+};
+
+}  // namespace app
