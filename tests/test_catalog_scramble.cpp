@@ -66,3 +66,101 @@ TEST(ScrambledRecord, AppliedTwiceGivesTheBytesBack) {
     UnscrambleRecord(bytes);
     EXPECT_EQ(bytes, record);
 }
+
+namespace {
+
+// The definition, one byte at a time: byte[i] ^= key[i mod len] ^ (i mod 256).
+std::string referenceUnscramble(std::string bytes, std::string_view key, std::size_t offset = 0) {
+    if (key.empty())
+        return bytes;
+    for (std::size_t j = 0; j < bytes.size(); ++j) {
+        const std::size_t i = offset + j;
+        bytes[j] = static_cast<char>(static_cast<uint8_t>(bytes[j]) ^
+                                     static_cast<uint8_t>(key[i % key.size()]) ^ (i & 0xFF));
+    }
+    return bytes;
+}
+
+// Bytes that differ at every position, so that a slip in either sequence shows.
+std::string varied(std::size_t length) {
+    std::string s(length, '\0');
+    for (std::size_t i = 0; i < length; ++i)
+        s[i] = static_cast<char>((i * 131 + i / 7) & 0xFF);
+    return s;
+}
+
+const std::string Keys[] = {
+    std::string(RecordKey),
+    "k",
+    "ab",
+    std::string(8, '\x5A'),
+    "seven b",
+    std::string(64, 'q') + "x",
+    std::string(255, '\xC3'),
+    std::string(256, '\x11') + "z",  // longer than 256: period is len * 256 / gcd
+};
+
+}  // namespace
+
+TEST(ScrambledRecord, MatchesTheDefinitionForManyLengthsAndKeys) {
+    // Lengths around the 8-byte steps, the 256 wrap and the 3840-byte period of RecordKey.
+    const std::size_t lengths[] = {0, 1, 7, 8, 9, 15, 16, 17, 31, 255, 256, 257, 1000,
+                                   3839, 3840, 3841, 7681, 70000};
+    for (const std::string& key : Keys) {
+        for (std::size_t length : lengths) {
+            std::string bytes = varied(length);
+            UnscrambleRecord(bytes.data(), bytes.size(), key);
+            ASSERT_EQ(bytes, referenceUnscramble(varied(length), key))
+                << "key length " << key.size() << ", length " << length;
+        }
+    }
+}
+
+TEST(ScrambledRecord, AlternatingKeysKeepTheirOwnMasks) {
+    // The per-thread mask must follow a change of key, and come back.
+    for (int round = 0; round < 3; ++round) {
+        for (const std::string& key : Keys) {
+            std::string bytes = varied(5000);
+            UnscrambleRecord(bytes, key);
+            ASSERT_EQ(bytes, referenceUnscramble(varied(5000), key)) << "key length " << key.size();
+        }
+    }
+}
+
+TEST(RecordMask, PiecesAtAnyOffsetMatchTheWholeRecord) {
+    const std::string plain = varied(9000);
+    for (const std::string& key : Keys) {
+        const RecordMask mask(key);
+        EXPECT_EQ(mask.key(), key);
+        const std::string whole = referenceUnscramble(plain, key);
+        // Cuts in unaligned places, across the 256 wrap and the period.
+        const std::size_t cuts[] = {0, 1, 3, 8, 13, 255, 256, 700, 3839, 3840, 3853, 7680, 8999, 9000};
+        std::string pieces = plain;
+        for (std::size_t c = 0; c + 1 < std::size(cuts); ++c)
+            mask.apply(pieces.data() + cuts[c], cuts[c + 1] - cuts[c], cuts[c]);
+        ASSERT_EQ(pieces, whole) << "key length " << key.size();
+        // Single pieces at many offsets, each against the definition.
+        for (std::size_t offset = 0; offset < 600; offset += 37) {
+            for (std::size_t length : {std::size_t{1}, std::size_t{8}, std::size_t{29}, std::size_t{300}}) {
+                std::string piece = plain.substr(offset, length);
+                mask.apply(piece.data(), piece.size(), offset);
+                ASSERT_EQ(piece, whole.substr(offset, length))
+                    << "key length " << key.size() << ", offset " << offset << ", length " << length;
+            }
+        }
+        // Offsets beyond one period wrap.
+        std::string far = plain.substr(100, 50);
+        mask.apply(far.data(), far.size(), 100 + 256 * key.size() * 3);
+        std::string expected = plain.substr(100, 50);
+        mask.apply(expected.data(), expected.size(), 100);
+        EXPECT_EQ(far, expected) << "key length " << key.size();
+    }
+}
+
+TEST(RecordMask, EmptyKeyLeavesTheBytes) {
+    std::string bytes = varied(100);
+    RecordMask().apply(bytes.data(), bytes.size(), 5);
+    RecordMask("").apply(bytes.data(), bytes.size());
+    UnscrambleRecord(bytes, "");
+    EXPECT_EQ(bytes, varied(100));
+}

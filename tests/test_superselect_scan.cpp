@@ -8,6 +8,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -159,6 +160,160 @@ TEST(ScanScrambled, InPlaceLeavesThePlainRecord) {
 
 TEST(ScanScrambled, EmptyKeyReadsAPlainRecord) {
     EXPECT_EQ(superselect::FindTextInScrambled("<company><name>P</name></company>", "name", ""), "P");
+}
+
+// A scan of any first part of a record either asks for more or gives what
+// the whole record gives; given all of it, it always answers.
+TEST_P(ScanTest, EveryPrefixAsksForMoreOrGivesTheWholeAnswer) {
+    const Case& c = GetParam();
+    std::string value;
+    for (std::size_t n = 0; n <= c.record.size(); ++n) {
+        const std::string_view prefix(c.record.data(), n);
+        const superselect::Scan result = superselect::FindTextInPrefix(prefix, false, c.path, value);
+        if (result == superselect::Scan::NeedMore) {
+            EXPECT_EQ(value, "") << "prefix " << n;
+            continue;
+        }
+        ASSERT_EQ(result == superselect::Scan::Value, c.expected.has_value()) << "prefix " << n;
+        if (c.expected) {
+            ASSERT_EQ(value, *c.expected) << "prefix " << n;
+        }
+    }
+    const superselect::Scan whole = superselect::FindTextInPrefix(c.record, true, c.path, value);
+    ASSERT_NE(whole, superselect::Scan::NeedMore);
+    EXPECT_EQ(whole == superselect::Scan::Value ? std::optional<std::string>(value) : std::nullopt,
+              c.expected);
+}
+
+struct PrefixCase {
+    const char* title;
+    std::string prefix;  // the first bytes of a longer record
+    std::string path;
+    superselect::Scan expected;
+    std::string value;
+};
+
+void PrintTo(const PrefixCase& c, std::ostream* os) { *os << c.title; }
+
+// Where the answer is known before the end of the record, and where not.
+std::vector<PrefixCase> prefixCases() {
+    using superselect::Scan;
+    return {
+        {"value complete at its end tag", "<company><zip>1</zip><name>A<b>B</b></name>", "name",
+         Scan::Value, "AB"},
+        {"empty element", "<company><name/>", "name", Scan::Value, ""},
+        {"root closed without the path", "<company><zip>1</zip></company>", "fax", Scan::NoValue, ""},
+        {"wrong root", "<firm>", "name", Scan::NoValue, ""},
+        {"not XML", "name=", "name", Scan::NoValue, ""},
+        {"mismatched end tag", "<company><name>A</nome>", "name", Scan::NoValue, ""},
+        {"stray < in the value", "<company><name>a < b", "name", Scan::NoValue, ""},
+        {"inside the value", "<company><name>Alp", "name", Scan::NeedMore, ""},
+        {"end tag of the value cut", "<company><name>A</nam", "name", Scan::NeedMore, ""},
+        {"end tag without its >", "<company><name>A</name", "name", Scan::NeedMore, ""},
+        {"start tag of the value cut", "<company><na", "name", Scan::NeedMore, ""},
+        {"start tag that may still close itself", "<company><name", "name", Scan::NeedMore, ""},
+        {"inside an attribute value", "<company><name a='>", "name", Scan::NeedMore, ""},
+        {"a lone < at the end", "<company><name>A<", "name", Scan::NeedMore, ""},
+        {"comment opener cut", "<company><name>A<!-", "name", Scan::NeedMore, ""},
+        {"CDATA opener cut", "<company><name>A<![CD", "name", Scan::NeedMore, ""},
+        {"CDATA terminator cut", "<company><name><![CDATA[x]]", "name", Scan::NeedMore, ""},
+        {"declaration cut", "<?xml version='1.0'?", "name", Scan::NeedMore, ""},
+        {"DOCTYPE cut", "<!DOCTYPE company [<!ENTITY x 'y>'>]", "name", Scan::NeedMore, ""},
+        {"only whitespace yet", "\r\n  ", "name", Scan::NeedMore, ""},
+        {"before the path, after an element", "<company><zip>1</zip>", "name", Scan::NeedMore, ""},
+        {"reference cut by the end stays open", "<company><name>&am", "name", Scan::NeedMore, ""},
+    };
+}
+
+class PrefixTest : public testing::TestWithParam<PrefixCase> {};
+
+TEST_P(PrefixTest, AnswersAsSoonAsTheBytesDecide) {
+    const PrefixCase& c = GetParam();
+    std::string value = "stale";
+    EXPECT_EQ(superselect::FindTextInPrefix(c.prefix, false, c.path, value), c.expected);
+    EXPECT_EQ(value, c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Prefixes, PrefixTest, testing::ValuesIn(prefixCases()));
+
+// Feeds a stored record the way the database function reads a blob: in
+// pieces of Piece bytes, appending after each NeedMore.
+superselect::Scan feed(const std::string& stored, std::size_t piece, const std::string& path,
+                       std::string& buffer, std::size_t& plain, std::string& value) {
+    const catalog::RecordMask mask(catalog::RecordKey);
+    buffer.clear();
+    plain = 0;
+    std::size_t given = 0;
+    for (;;) {
+        const std::size_t n = std::min(piece, stored.size() - given);
+        buffer.append(stored, given, n);
+        given += n;
+        const superselect::Scan result = superselect::FindTextInScrambledPrefix(
+            buffer.data(), buffer.size(), given == stored.size(), plain, path, mask, value);
+        if (result != superselect::Scan::NeedMore)
+            return result;
+        EXPECT_LT(given, stored.size()) << "NeedMore with the whole record";
+        if (given == stored.size())
+            return result;
+    }
+}
+
+TEST_P(ScanTest, ScrambledRecordFedInPiecesGivesTheWholeAnswer) {
+    const Case& c = GetParam();
+    std::string stored = c.record;
+    catalog::UnscrambleRecord(stored, catalog::RecordKey);
+    for (std::size_t piece : {std::size_t{1}, std::size_t{5}, std::size_t{64}, std::size_t{600},
+                              std::size_t{1} << 20}) {
+        std::string buffer;
+        std::size_t plain = 0;
+        std::string value;
+        const superselect::Scan result = feed(stored, piece, c.path, buffer, plain, value);
+        ASSERT_NE(result, superselect::Scan::NeedMore) << "piece " << piece;
+        EXPECT_EQ(result == superselect::Scan::Value ? std::optional<std::string>(value) : std::nullopt,
+                  c.expected)
+            << "piece " << piece;
+        // What was unscrambled is plain; the rest is left as stored.
+        ASSERT_LE(plain, buffer.size());
+        EXPECT_EQ(buffer.substr(0, plain), c.record.substr(0, plain)) << "piece " << piece;
+        EXPECT_EQ(buffer.substr(plain), stored.substr(plain, buffer.size() - plain)) << "piece " << piece;
+    }
+}
+
+// A value near the start of a long record needs only the first step
+// unscrambled; one near the end needs it all.
+TEST(ScanScrambledPrefix, UnscramblesOnlyAsFarAsTheAnswerNeeds) {
+    std::string plainRecord = "<company><name>" + Ooo + "</name>";
+    for (int i = 0; plainRecord.size() < 20000; ++i)
+        plainRecord += "<phone>" + std::to_string(100000 + i) + "</phone>";
+    plainRecord += "<email>e@x.by</email></company>";
+    std::string stored = plainRecord;
+    catalog::UnscrambleRecord(stored, catalog::RecordKey);
+
+    struct Expect {
+        const char* path;
+        std::optional<std::string> value;
+        std::size_t plainAtMost;
+    };
+    const Expect expects[] = {
+        {"name", Ooo, superselect::FirstStep},
+        {"phone", "100000", superselect::FirstStep},
+        {"email", "e@x.by", stored.size()},
+        {"fax", std::nullopt, stored.size()},
+    };
+    const catalog::RecordMask mask(catalog::RecordKey);
+    for (const Expect& e : expects) {
+        std::string buffer = stored;
+        std::size_t plain = 0;
+        std::string value;
+        const superselect::Scan result = superselect::FindTextInScrambledPrefix(
+            buffer.data(), buffer.size(), true, plain, e.path, mask, value);
+        EXPECT_EQ(result == superselect::Scan::Value ? std::optional<std::string>(value) : std::nullopt,
+                  e.value)
+            << e.path;
+        EXPECT_LE(plain, e.plainAtMost) << e.path;
+        EXPECT_EQ(buffer.substr(0, plain), plainRecord.substr(0, plain)) << e.path;
+        EXPECT_EQ(buffer.substr(plain), stored.substr(plain)) << e.path;
+    }
 }
 
 // Every byte of code page 1251 that stands for a character comes back from

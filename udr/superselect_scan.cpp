@@ -2,6 +2,7 @@
 
 #include "catalog/scramble.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -33,20 +34,6 @@ bool endsName(char c) {
 
 bool startsWith(const char* p, const char* end, std::string_view s) {
     return static_cast<std::size_t>(end - p) >= s.size() && std::memcmp(p, s.data(), s.size()) == 0;
-}
-
-// Position just after the first Terminator at or after p, or nullptr.
-const char* skipPast(const char* p, const char* end, std::string_view terminator) {
-    while (p < end) {
-        const void* hit = std::memchr(p, terminator[0], end - p);
-        if (!hit)
-            return nullptr;
-        p = static_cast<const char*>(hit);
-        if (startsWith(p, end, terminator))
-            return p + terminator.size();
-        ++p;
-    }
-    return nullptr;
 }
 
 // Decodes the reference starting at the '&' at p. On success appends its
@@ -114,10 +101,15 @@ void appendText(const char* p, const char* end, std::string& value) {
     }
 }
 
+// Reads the available bytes of a record. Every place where the outcome
+// could change with bytes beyond end_ sets hitEnd_, so that a scan of the
+// first bytes either gives the answer for the whole record or asks for more.
 class Scanner {
 public:
     Scanner(std::string_view record, std::string& value)
         : p_(record.data()), end_(record.data() + record.size()), value_(value) {}
+
+    bool hitEnd() const { return hitEnd_; }
 
     bool run(std::string_view path) {
         if (!splitPath(path))
@@ -139,6 +131,45 @@ public:
     }
 
 private:
+    // startsWith against end_: a partial match at the end may complete later.
+    bool at(const char* p, std::string_view s) {
+        const std::size_t left = static_cast<std::size_t>(end_ - p);
+        if (left >= s.size())
+            return std::memcmp(p, s.data(), s.size()) == 0;
+        if (std::memcmp(p, s.data(), left) == 0)
+            hitEnd_ = true;
+        return false;
+    }
+
+    // The answer depends on bytes not available yet.
+    bool ranOut() {
+        hitEnd_ = true;
+        return false;
+    }
+
+    // Position just after the first Terminator at or after p, or nullptr.
+    const char* skipPast(const char* p, std::string_view terminator) {
+        while (p < end_) {
+            const void* hit = std::memchr(p, terminator[0], end_ - p);
+            if (!hit)
+                break;
+            p = static_cast<const char*>(hit);
+            if (at(p, terminator))
+                return p + terminator.size();
+            ++p;
+        }
+        ranOut();
+        return nullptr;
+    }
+
+    // The closing quote of the value opened at p, or nullptr.
+    const char* closingQuote(const char* p) {
+        const void* close = std::memchr(p + 1, *p, end_ - p - 1);
+        if (!close)
+            ranOut();
+        return static_cast<const char*>(close);
+    }
+
     bool splitPath(std::string_view path) {
         while (!path.empty()) {
             const std::size_t slash = path.find('/');
@@ -160,13 +191,15 @@ private:
         for (;;) {
             while (p_ < end_ && isSpace(*p_))
                 ++p_;
-            if (p_ == end_ || *p_ != '<')
+            if (p_ == end_)
+                return ranOut();
+            if (*p_ != '<')
                 return false;
-            if (startsWith(p_, end_, "<?")) {
-                p_ = skipPast(p_ + 2, end_, "?>");
-            } else if (startsWith(p_, end_, "<!--")) {
-                p_ = skipPast(p_ + 4, end_, "-->");
-            } else if (startsWith(p_, end_, "<!DOCTYPE")) {
+            if (at(p_, "<?")) {
+                p_ = skipPast(p_ + 2, "?>");
+            } else if (at(p_, "<!--")) {
+                p_ = skipPast(p_ + 4, "-->");
+            } else if (at(p_, "<!DOCTYPE")) {
                 p_ = skipDoctype(p_ + 9);
             } else {
                 return startTag(name, selfClosing);
@@ -182,10 +215,9 @@ private:
         for (; p < end_; ++p) {
             const char c = *p;
             if (c == '"' || c == '\'') {
-                const void* close = std::memchr(p + 1, c, end_ - p - 1);
-                if (!close)
+                p = closingQuote(p);
+                if (!p)
                     return nullptr;
-                p = static_cast<const char*>(close);
             } else if (c == '[') {
                 ++brackets;
             } else if (c == ']') {
@@ -194,6 +226,7 @@ private:
                 return p + 1;
             }
         }
+        ranOut();
         return nullptr;
     }
 
@@ -204,7 +237,9 @@ private:
         const char* nameStart = q;
         while (q < end_ && !endsName(*q))
             ++q;
-        if (q == nameStart || q == end_)
+        if (q == end_)
+            return ranOut();
+        if (q == nameStart)
             return false;
         name = std::string_view(nameStart, q - nameStart);
         char previous = 0;
@@ -216,16 +251,15 @@ private:
                 return true;
             }
             if (c == '"' || c == '\'') {
-                const void* close = std::memchr(q + 1, c, end_ - q - 1);
-                if (!close)
+                q = closingQuote(q);
+                if (!q)
                     return false;
-                q = static_cast<const char*>(close);
             } else if (c == '<') {
                 return false;
             }
             previous = c;
         }
-        return false;
+        return ranOut();
     }
 
     // At '<' of "</": checks the name against the open element.
@@ -237,7 +271,9 @@ private:
         const std::string_view name(nameStart, q - nameStart);
         while (q < end_ && isSpace(*q))
             ++q;
-        if (q == end_ || *q != '>' || name != names_[depth_ - 1])
+        if (q == end_)
+            return ranOut();
+        if (*q != '>' || name != names_[depth_ - 1])
             return false;
         p_ = q + 1;
         return true;
@@ -250,12 +286,12 @@ private:
         while (p_ < end_) {
             const char* lt = static_cast<const char*>(std::memchr(p_, '<', end_ - p_));
             if (!lt)
-                return false;
+                return ranOut();
             if (collecting())
                 appendText(p_, lt, value_);
             p_ = lt;
 
-            if (startsWith(p_, end_, "</")) {
+            if (at(p_, "</")) {
                 if (!endTag())
                     return false;
                 if (depth_ == collectDepth_)
@@ -264,22 +300,22 @@ private:
                     --matched_;
                 if (--depth_ == 0)
                     return false;  // the root closed without the path
-            } else if (startsWith(p_, end_, "<!--")) {
-                p_ = skipPast(p_ + 4, end_, "-->");
+            } else if (at(p_, "<!--")) {
+                p_ = skipPast(p_ + 4, "-->");
                 if (!p_)
                     return false;
-            } else if (startsWith(p_, end_, "<![CDATA[")) {
+            } else if (at(p_, "<![CDATA[")) {
                 const char* text = p_ + 9;
-                p_ = skipPast(text, end_, "]]>");
+                p_ = skipPast(text, "]]>");
                 if (!p_)
                     return false;
                 if (collecting())
                     value_.append(text, p_ - 3);
-            } else if (startsWith(p_, end_, "<?")) {
-                p_ = skipPast(p_ + 2, end_, "?>");
+            } else if (at(p_, "<?")) {
+                p_ = skipPast(p_ + 2, "?>");
                 if (!p_)
                     return false;
-            } else if (startsWith(p_, end_, "<!")) {
+            } else if (at(p_, "<!")) {
                 return false;
             } else {
                 std::string_view name;
@@ -307,12 +343,13 @@ private:
                     collectDepth_ = depth_;
             }
         }
-        return false;
+        return ranOut();
     }
 
     const char* p_;
     const char* end_;
     std::string& value_;
+    bool hitEnd_ = false;
 
     std::array<std::string_view, MaxPathSteps> path_;
     std::size_t steps_ = 0;
@@ -343,13 +380,23 @@ char ToCp1251(char32_t codePoint) {
     return '?';
 }
 
+Scan FindTextInPrefix(std::string_view available, bool complete, std::string_view path,
+                      std::string& value) {
+    value.clear();
+    Scanner scanner(available, value);
+    const bool found = scanner.run(path);
+    if (!complete && scanner.hitEnd()) {
+        value.clear();
+        return Scan::NeedMore;
+    }
+    if (found)
+        return Scan::Value;
+    value.clear();
+    return Scan::NoValue;
+}
+
 bool FindTextInto(std::string_view record, std::string_view path, std::string& value) {
-    value.clear();
-    Scanner scanner(record, value);
-    if (scanner.run(path))
-        return true;
-    value.clear();
-    return false;
+    return FindTextInPrefix(record, true, path, value) == Scan::Value;
 }
 
 std::optional<std::string> FindText(std::string_view record, std::string_view path) {
@@ -363,6 +410,24 @@ bool FindTextInScrambledInPlace(char* bytes, std::size_t length, std::string_vie
                                 std::string_view key, std::string& value) {
     catalog::UnscrambleRecord(bytes, length, key);
     return FindTextInto(std::string_view(bytes, length), path, value);
+}
+
+Scan FindTextInScrambledPrefix(char* bytes, std::size_t length, bool complete, std::size_t& plain,
+                               std::string_view path, const catalog::RecordMask& mask,
+                               std::string& value) {
+    for (;;) {
+        // Each round rescans from the start: cheaper than keeping scanner
+        // state, and at most doubles the work.
+        const std::size_t want = std::min(length, plain < FirstStep ? FirstStep : plain * 2);
+        if (want > plain) {
+            mask.apply(bytes + plain, want - plain, plain);
+            plain = want;
+        }
+        const Scan result = FindTextInPrefix(std::string_view(bytes, plain),
+                                             complete && plain == length, path, value);
+        if (result != Scan::NeedMore || plain == length)
+            return result;
+    }
 }
 
 std::optional<std::string> FindTextInScrambled(std::string_view scrambled, std::string_view path,

@@ -34,6 +34,8 @@
 // the matched element are not looked at, so a fault there goes unnoticed.
 #pragma once
 
+#include "catalog/scramble.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -62,6 +64,32 @@ std::optional<std::string> FindTextInScrambled(std::string_view scrambled, std::
 // into Value; false where FindText gives std::nullopt.
 bool FindTextInScrambledInPlace(char* bytes, std::size_t length, std::string_view path,
                                 std::string_view key, std::string& value);
+
+// What the first bytes of a record tell about the text at a path.
+enum class Scan {
+    Value,     // found; the value is complete
+    NoValue,   // what FindText gives as std::nullopt
+    NeedMore,  // the answer depends on bytes not given yet
+};
+
+// Scans Available, the first bytes of a plain record (all of it when
+// Complete). Value and NoValue are what the whole record gives; NeedMore
+// comes only when not Complete, and is final only once Complete.
+Scan FindTextInPrefix(std::string_view available, bool complete, std::string_view path,
+                      std::string& value);
+
+// How many bytes FindTextInScrambledPrefix unscrambles first; it doubles
+// them while the answer needs more.
+inline constexpr std::size_t FirstStep = 512;
+
+// For a stored record whose first Length bytes are in Bytes (all of it when
+// Complete): unscrambles in place only as far as the answer needs and scans.
+// Plain counts the bytes at the start that are already plain; it grows. After
+// NeedMore the caller appends bytes (or learns that none follow) and calls
+// again with the same Plain.
+Scan FindTextInScrambledPrefix(char* bytes, std::size_t length, bool complete, std::size_t& plain,
+                               std::string_view path, const catalog::RecordMask& mask,
+                               std::string& value);
 
 // The code page 1251 byte of a Unicode code point, '?' when it has none.
 char ToCp1251(char32_t codePoint);

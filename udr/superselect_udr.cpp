@@ -42,8 +42,11 @@ public:
     Released& operator=(const Released&) = delete;
     T* get() const { return p_; }
     T* operator->() const { return p_; }
-    // After a call that has already released the interface (IBlob::close).
-    void forget() { p_ = nullptr; }
+    void reset(T* p) {
+        if (p_)
+            p_->release();
+        p_ = p;
+    }
 
 private:
     T* p_;
@@ -68,32 +71,55 @@ private:
     Firebird::IStatus* status_ = nullptr;
 };
 
-// Reads the whole blob into Buffer (its size kept at its capacity, so
-// growing zero-fills only once per instance); returns the number of bytes.
-std::size_t readBlob(Firebird::ThrowStatusWrapper* status, Firebird::IExternalContext* context,
-                     ISC_QUAD* id, std::string& buffer) {
-    Released<Firebird::IAttachment> attachment(context->getAttachment(status));
-    Released<Firebird::ITransaction> transaction(context->getTransaction(status));
-    Released<Firebird::IBlob> blob(attachment->openBlob(status, transaction.get(), id, 0, nullptr));
-
-    if (buffer.size() < 4096)
-        buffer.resize(4096);
-    std::size_t length = 0;
-    for (;;) {
-        if (length == buffer.size())
-            buffer.resize(buffer.size() * 2);
-        const unsigned room =
-            static_cast<unsigned>(std::min<std::size_t>(buffer.size() - length, MaxSegment));
-        unsigned got = 0;
-        const int result = blob->getSegment(status, room, buffer.data() + length, &got);
-        if (result == Firebird::IStatus::RESULT_NO_DATA)
-            break;
-        length += got;
+// A record blob read piece by piece into Buffer (its size kept at its
+// capacity, so that growing zero-fills only once per instance).
+class BlobReader {
+public:
+    BlobReader(Firebird::ThrowStatusWrapper* status, Firebird::IBlob* blob, std::string& buffer)
+        : status_(status), blob_(blob), buffer_(buffer) {
+        if (buffer_.size() < 4096)
+            buffer_.resize(4096);
     }
-    blob->close(status);
-    blob.forget();
-    return length;
-}
+    ~BlobReader() {
+        if (blob_)
+            blob_->release();
+    }
+    BlobReader(const BlobReader&) = delete;
+    BlobReader& operator=(const BlobReader&) = delete;
+
+    char* data() { return buffer_.data(); }
+    std::size_t length() const { return length_; }
+    bool complete() const { return complete_; }
+
+    // Appends the next segment, or what of it fits (the rest comes with the
+    // next call); records are written as one segment, so the first call
+    // usually brings all. Learns the end only from an empty answer.
+    void readMore() {
+        if (length_ == buffer_.size())
+            buffer_.resize(buffer_.size() * 2);
+        const unsigned room =
+            static_cast<unsigned>(std::min<std::size_t>(buffer_.size() - length_, MaxSegment));
+        unsigned got = 0;
+        if (blob_->getSegment(status_, room, buffer_.data() + length_, &got) ==
+            Firebird::IStatus::RESULT_NO_DATA)
+            complete_ = true;
+        else
+            length_ += got;
+    }
+
+    // Closing also releases the interface.
+    void close() {
+        blob_->close(status_);
+        blob_ = nullptr;
+    }
+
+private:
+    Firebird::ThrowStatusWrapper* status_;
+    Firebird::IBlob* blob_;
+    std::string& buffer_;
+    std::size_t length_ = 0;
+    bool complete_ = false;
+};
 
 }  // namespace
 
@@ -117,10 +143,32 @@ FB_UDR_BEGIN_FUNCTION(superselect)
             return;
         try {
             Firebird::ThrowStatusWrapper own(ownStatus_.get(master));
-            const std::size_t length = readBlob(&own, context, &in->xml, record_);
-            if (!superselect::FindTextInScrambledInPlace(
-                    record_.data(), length, std::string_view(in->path.str, in->path.length),
-                    std::string_view(in->key.str, in->key.length), value_))
+            const std::string_view path(in->path.str, in->path.length);
+            const std::string_view key(in->key.str, in->key.length);
+            if (mask_.key() != key)
+                mask_ = catalog::RecordMask(key);
+            // The instance belongs to one attachment, and the context keeps
+            // it for the instance's lifetime; the transaction changes.
+            if (!attachment_.get())
+                attachment_.reset(context->getAttachment(&own));
+            Released<Firebird::ITransaction> transaction(context->getTransaction(&own));
+
+            // Read, unscramble and scan only as far as the answer needs.
+            BlobReader blob(&own, attachment_->openBlob(&own, transaction.get(), &in->xml, 0, nullptr),
+                            record_);
+            blob.readMore();
+            std::size_t plain = 0;
+            superselect::Scan found;
+            for (;;) {
+                found = superselect::FindTextInScrambledPrefix(blob.data(), blob.length(),
+                                                               blob.complete(), plain, path, mask_,
+                                                               value_);
+                if (found != superselect::Scan::NeedMore)
+                    break;
+                blob.readMore();
+            }
+            blob.close();
+            if (found != superselect::Scan::Value)
                 return;
             const std::size_t n = std::min<std::size_t>(value_.size(), ResultLength);
             std::memcpy(out->result.str, value_.data(), n);
@@ -135,6 +183,8 @@ FB_UDR_BEGIN_FUNCTION(superselect)
     // Kept per instance so that a scan of many rows allocates only at first.
     std::string record_;
     std::string value_;
+    catalog::RecordMask mask_;
+    Released<Firebird::IAttachment> attachment_{nullptr};
     OwnStatus ownStatus_;
 FB_UDR_END_FUNCTION
 

@@ -31,7 +31,7 @@ TLobbyForm::TLobbyForm(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHin
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("bnClose"));
     close->setText(QStringLiteral("×"));
-    close->setToolTip(QStringLiteral("Закрыть"));
+    close->setToolTip(QStringLiteral("Выход"));
     close->setAutoRaise(true);
     close->setGeometry(622, 2, 16, 16);
     connect(close, &QToolButton::clicked, this, &TLobbyForm::bnCloseClick);

@@ -16,9 +16,11 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -83,6 +85,9 @@ int TMainForm::StartUp() {
         ApplyLanguage(CurrentDatabase.Language);
     else
         OpenCatalogue();
+    // The whole screen also where no window manager honours "maximized".
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     showMaximized();
     return QApplication::exec();
 }

@@ -43,6 +43,33 @@ namespace {
 // A toolbar item that is not an action, created hidden.
 void addHidden(QToolBar* bar, QWidget* widget) { bar->addWidget(widget)->setVisible(false); }
 
+// Toolbars, unlike menus, show a rule between two groups even when the group
+// on one side is all hidden: show a rule only between visible items.
+void tidySeparators(QToolBar* bar) {
+    bool seenVisible = false;
+    QAction* pending = nullptr;  // shown once a visible item follows it
+    for (QAction* action : bar->actions()) {
+        if (action->isSeparator()) {
+            action->setVisible(false);
+            if (seenVisible && !pending)
+                pending = action;
+            seenVisible = false;
+        } else if (action->isVisible()) {
+            if (pending)
+                pending->setVisible(true);
+            pending = nullptr;
+            seenVisible = true;
+        }
+    }
+}
+
+void keepSeparatorsTidy(QToolBar* bar) {
+    tidySeparators(bar);
+    for (QAction* action : bar->actions())
+        if (!action->isSeparator())
+            QObject::connect(action, &QAction::visibleChanged, bar, [bar] { tidySeparators(bar); });
+}
+
 }  // namespace
 
 void TMainForm::CreateActions() {
@@ -185,6 +212,9 @@ void TMainForm::CreateToolBars() {
     SelectivePrintToolBar->addAction(acAdvancedPrintMode);
     SelectivePrintToolBar->addSeparator();
     SelectivePrintToolBar->addActions({acCheckAll, acUncheckAll});
+
+    for (QToolBar* toolBar : {MainToolBar, TreeToolBar, DocumentToolBar, TableToolBar, SelectivePrintToolBar})
+        keepSeparatorsTidy(toolBar);
 }
 
 }  // namespace app

@@ -1,7 +1,11 @@
 #include "scramble.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <numeric>
+#include <optional>
 
 namespace catalog {
 namespace {
@@ -37,16 +41,51 @@ std::string ScrambleText(std::string_view plain) {
     return stored;
 }
 
-void UnscrambleRecord(char* bytes, std::size_t length, std::string_view key) {
+RecordMask::RecordMask(std::string_view key) : key_(key) {
     if (key.empty())
         return;
+    pattern_.resize(std::lcm(key.size(), std::size_t{256}));
     std::size_t k = 0;
-    for (std::size_t i = 0; i < length; ++i) {
-        bytes[i] = static_cast<char>(static_cast<uint8_t>(bytes[i]) ^
-                                     static_cast<uint8_t>(key[k]) ^ (i & 0xFF));
+    for (std::size_t i = 0; i < pattern_.size(); ++i) {
+        pattern_[i] = static_cast<uint8_t>(key[k]) ^ (i & 0xFF);
         if (++k == key.size())
             k = 0;
     }
+}
+
+void RecordMask::apply(char* bytes, std::size_t length, std::size_t offset) const {
+    if (pattern_.empty())
+        return;
+    std::size_t at = offset % pattern_.size();
+    while (length > 0) {
+        const std::size_t run = std::min(length, pattern_.size() - at);
+        const unsigned char* mask = pattern_.data() + at;
+        std::size_t i = 0;
+        // Eight bytes at a time; memcpy keeps unaligned access well defined.
+        for (; i + 8 <= run; i += 8) {
+            uint64_t b;
+            uint64_t m;
+            std::memcpy(&b, bytes + i, 8);
+            std::memcpy(&m, mask + i, 8);
+            b ^= m;
+            std::memcpy(bytes + i, &b, 8);
+        }
+        for (; i < run; ++i)
+            bytes[i] = static_cast<char>(static_cast<uint8_t>(bytes[i]) ^ mask[i]);
+        bytes += run;
+        length -= run;
+        at = 0;
+    }
+}
+
+void UnscrambleRecord(char* bytes, std::size_t length, std::string_view key) {
+    if (key.empty())
+        return;
+    // Callers use one key (RecordKey) nearly always; per thread, so no lock.
+    thread_local std::optional<RecordMask> last;
+    if (!last || last->key() != key)
+        last.emplace(key);
+    last->apply(bytes, length);
 }
 
 }  // namespace catalog

@@ -12,8 +12,11 @@ qint64 steadyMilliseconds() {
 
 }  // namespace
 
-TTypeAhead::TTypeAhead(Clock clock, qint64 restartInterval)
-    : m_clock(clock ? std::move(clock) : Clock(steadyMilliseconds)), m_restartInterval(restartInterval) {}
+TTypeAhead::TTypeAhead(Clock clock, qint64 restartInterval) : m_restartInterval(restartInterval) {
+    SetClock(std::move(clock));
+}
+
+void TTypeAhead::SetClock(Clock clock) { m_clock = clock ? std::move(clock) : Clock(steadyMilliseconds); }
 
 const QString& TTypeAhead::Type(const QString& text) {
     const qint64 now = m_clock();

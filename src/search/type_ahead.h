@@ -19,6 +19,9 @@ public:
 
     explicit TTypeAhead(Clock clock = {}, qint64 restartInterval = DefaultRestartInterval);
 
+    // An empty clock means the steady clock.
+    void SetClock(Clock clock);
+
     // Adds Text to the search text, first dropping the old one when more
     // than the restart interval has passed since the previous key. Returns
     // the search text.

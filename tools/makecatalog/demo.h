@@ -8,7 +8,8 @@
 
 namespace makecatalog {
 
-// The catalog folders shipped with the product, the large one first.
+// The catalog folders shipped with the product, the large one first. Logos
+// are drawn with QPainter: a QGuiApplication must exist.
 std::vector<CatalogFolderSource> makeDemoCatalogs();
 
 // A Russian catalog of the given number of companies, for benchmarks.

@@ -147,8 +147,14 @@ Assembled assemble(const AssemblyOptions& o) {
     a.companies.reserve(static_cast<std::size_t>(o.companies));
     int id = 1;
     int imageCounter = 0;
-    std::vector<std::pair<int, LogoSpec>> logoJobs, photoJobs;
-    std::vector<std::pair<int, bool>> logoFormats, photoFormats;
+    struct PictureJob {
+        int company;       // id
+        DemoImage image;
+        LogoSpec spec;
+        bool jpeg;
+    };
+    std::vector<PictureJob> pictureJobs;  // logos and photos, in record order
+    int photoCount = 0;
     for (int topic = 0; topic < topicCount; ++topic) {
         for (int k = 0; k < counts[static_cast<std::size_t>(topic)]; ++k, ++id) {
             Rng rng = companyRng(o.seed, id);
@@ -182,7 +188,7 @@ Assembled assemble(const AssemblyOptions& o) {
             const TopicProfile& profile = factory.profile(topic);
             bool logo = false, photo = false;
             if (o.pictures == Pictures::Artwork) {
-                logo = rng.chance(c.soleTrader ? 15 : c.institution ? 25 : 48);
+                logo = rng.chance(c.soleTrader ? 18 : c.institution ? 25 : 52);
                 photo = rng.chance(16);
             } else if (o.pictures == Pictures::Tiny) {
                 logo = rng.chance(6);
@@ -208,19 +214,17 @@ Assembled assemble(const AssemblyOptions& o) {
                 image.name = "logo" + std::to_string(id) + (jpeg ? ".jpg" : ".png");
                 image.storage = StorageCycle[imageCounter++ % 4];
                 c.images.push_back(image);
-                logoJobs.push_back({id, spec});
-                logoFormats.push_back({id, jpeg});
+                pictureJobs.push_back({id, image, spec, jpeg});
             }
             if (photo) {
                 const bool jpeg = rng.chance(80);
                 DemoImage image;
                 image.kind = 2;
-                image.cardKind = photoJobs.size() % 5 == 4 ? 3 : 2;
+                image.cardKind = photoCount++ % 5 == 4 ? 3 : 2;
                 image.name = "photo" + std::to_string(id) + (jpeg ? ".jpg" : ".png");
                 image.storage = StorageCycle[imageCounter++ % 4];
                 c.images.push_back(image);
-                photoJobs.push_back({id, spec});
-                photoFormats.push_back({id, jpeg});
+                pictureJobs.push_back({id, image, spec, jpeg});
             }
 
             c.property = (logo ? 2 : 0) | (photo ? 4 : 0) | (rng.chance(10) ? 1 : 0) | (rng.chance(8) ? 8 : 0);
@@ -240,25 +244,7 @@ Assembled assemble(const AssemblyOptions& o) {
         std::stable_sort(list.begin(), list.end(), [](const Entry& x, const Entry& y) { return x.company < y.company; });
 
     // Picture files.
-    auto addImage = [&](int companyId, const DemoImage& image, const PictureFiles& files) {
-        ImageSource source;
-        source.name = image.name;
-        source.type = image.kind;
-        source.storage = image.storage;
-        source.thumb = files.thumb;
-        source.data = files.data;
-        a.images[companyId].push_back(std::move(source));
-    };
-    auto imageOf = [&](int companyId, int kind) -> const DemoImage& {
-        const DemoCompany& c = a.companies[static_cast<std::size_t>(companyId - 1)];
-        for (const DemoImage& image : c.images) {
-            if (image.kind == kind)
-                return image;
-        }
-        return c.images.front();
-    };
-    for (std::size_t j = 0; j < logoJobs.size(); ++j) {
-        const int companyId = logoJobs[j].first;
+    for (const PictureJob& job : pictureJobs) {
         PictureFiles files;
         if (o.pictures == Pictures::Tiny) {
             static const std::vector<PictureFiles> swatches = [] {
@@ -267,28 +253,33 @@ Assembled assemble(const AssemblyOptions& o) {
                     out.push_back(tinyPicture(k));
                 return out;
             }();
-            files = swatches[static_cast<std::size_t>(companyId % 12)];
+            files = swatches[static_cast<std::size_t>(job.company % 12)];
+        } else if (job.image.kind == 1) {
+            files = drawLogo(job.spec, job.jpeg);
         } else {
-            files = drawLogo(logoJobs[j].second, logoFormats[j].second);
+            files = drawPhoto(job.spec, job.jpeg);
         }
-        addImage(companyId, imageOf(companyId, 1), files);
+        ImageSource source;
+        source.name = job.image.name;
+        source.type = job.image.kind;
+        source.storage = job.image.storage;
+        source.thumb = std::move(files.thumb);
+        source.data = std::move(files.data);
+        a.images[job.company].push_back(std::move(source));
     }
-    for (std::size_t j = 0; j < photoJobs.size(); ++j) {
-        const int companyId = photoJobs[j].first;
-        addImage(companyId, imageOf(companyId, 2), drawPhoto(photoJobs[j].second, photoFormats[j].second));
-    }
-    // Logos first, then photos: keep each company's pictures in record order.
-    for (auto& [companyId, list] : a.images)
-        std::stable_sort(list.begin(), list.end(), [](const ImageSource& x, const ImageSource& y) { return x.type < y.type; });
     return a;
 }
 
-CatalogSource toCatalogSource(const Assembled& a, const TopicTree& tree, bool english,
-                              std::map<std::string, std::string> files) {
+namespace {
+
+// Owned: the same Assembled, when its texts may be released once used.
+CatalogSource buildSource(const Assembled& a, const TopicTree& tree, bool english,
+                          std::map<std::string, std::string> files, Assembled* owned) {
     CatalogSource source;
     source.files = std::move(files);
     source.companies.reserve(a.companies.size());
-    for (const DemoCompany& c : a.companies) {
+    for (std::size_t index = 0; index < a.companies.size(); ++index) {
+        const DemoCompany& c = a.companies[index];
         CompanySource cs;
         cs.id = c.id;
         cs.record = text::utf8ToCp1251(companyRecord(c, english));
@@ -302,7 +293,16 @@ CatalogSource toCatalogSource(const Assembled& a, const TopicTree& tree, bool en
             cs.keywords.push_back(text::utf8ToCp1251(english ? translitBrand(c.brand) : c.brand));
         const auto images = a.images.find(c.id);
         if (images != a.images.end())
-            cs.images = images->second;
+            cs.images = owned ? std::move(owned->images[c.id]) : images->second;
+        if (owned) {
+            // Swapped out, not assigned: an assignment keeps the capacity.
+            DemoCompany& used = owned->companies[index];
+            std::string().swap(used.description.ru);
+            std::string().swap(used.description.en);
+            std::vector<std::string>().swap(used.emails);
+            std::vector<Phone>().swap(used.phones);
+            std::vector<Phone>().swap(used.faxes);
+        }
         source.companies.push_back(std::move(cs));
     }
 
@@ -334,6 +334,18 @@ CatalogSource toCatalogSource(const Assembled& a, const TopicTree& tree, bool en
     for (int root : tree.roots)
         source.topics.push_back(build(root));
     return source;
+}
+
+}  // namespace
+
+CatalogSource toCatalogSource(const Assembled& a, const TopicTree& tree, bool english,
+                              std::map<std::string, std::string> files) {
+    return buildSource(a, tree, english, std::move(files), nullptr);
+}
+
+CatalogSource toCatalogSource(Assembled&& a, const TopicTree& tree, bool english,
+                              std::map<std::string, std::string> files) {
+    return buildSource(a, tree, english, std::move(files), &a);
 }
 
 std::vector<std::pair<std::string, int>> sectionCounts(const Assembled& a, const TopicTree& tree, bool english) {

@@ -44,6 +44,10 @@ Assembled assemble(const AssemblyOptions& options);
 // The catalog in one language; Files are copied in as they are.
 CatalogSource toCatalogSource(const Assembled& assembled, const TopicTree& tree, bool english,
                               std::map<std::string, std::string> files);
+// The same, using up the assembled companies as it goes (less memory for
+// large catalogs).
+CatalogSource toCatalogSource(Assembled&& assembled, const TopicTree& tree, bool english,
+                              std::map<std::string, std::string> files);
 
 // Top-level topics with the number of distinct companies below each.
 std::vector<std::pair<std::string, int>> sectionCounts(const Assembled& assembled, const TopicTree& tree,

@@ -1,5 +1,11 @@
 // The shipped demo catalog folders: "Belarus" (the whole country, the large
 // one) and "Grodno" (one region), each in Russian and English.
+//
+// makeDemoCatalogs() draws logos with text and so needs a QGuiApplication
+// (QT_QPA_PLATFORM=offscreen is enough); it throws std::logic_error without
+// one. The pictures are drawn one after another: Qt's glyph caches make the
+// bytes of a picture depend on what was drawn before it, so the order is part
+// of what keeps two runs byte-identical.
 #include "demo.h"
 
 #include "demo_assembly.h"

@@ -168,6 +168,7 @@ void CompanyFactory::makeName(DemoCompany& c, const TopicProfile& p, Rng& rng, c
         std::string en = pattern ? pattern->en : "{B} {F}";
         if ((contains(ru, "{x}") || contains(ru, "{ca}")) && !p.objects.empty()) {
             const ObjectPhrase& object = rng.pick(p.objects);
+            replaceAll(ru, "\"{x}", "\"" + capitalize(object.ru));  // at the start of a name
             replaceAll(ru, "{x}", object.ru);
             replaceAll(en, "{X}", object.en);
             substitute(ru, en, "{ca}", place.adjectiveFor(object.gender), place.nameEn());
@@ -176,12 +177,14 @@ void CompanyFactory::makeName(DemoCompany& c, const TopicProfile& p, Rng& rng, c
         }
         std::string brand;
         if (contains(ru, "{b}")) {
-            brand = randomBrand(rng, p);
+            // Each brand once in a catalog, while the word lists last.
+            for (int tries = 0; tries < 12; ++tries) {
+                brand = randomBrand(rng, p);
+                if (!options_.uniqueNames || !brands_.count(lower(brand)))
+                    break;
+            }
             if (attempt >= 20)
                 brand += " " + std::to_string(rng.range(2, 99));
-            // Each brand once in a catalog, while the word lists last.
-            if (options_.uniqueNames && attempt < 16 && brands_.count(lower(brand)))
-                continue;
         }
         // Numbered institutions: up to 60 in Minsk, fewer in smaller towns.
         const int highest = place.zipSpread >= 100 ? 60 : place.zipSpread >= 30 ? 40 : place.zipSpread >= 10 ? 16
@@ -370,8 +373,6 @@ DemoCompany CompanyFactory::make(int id, int topic, Rng& rng, char settlementFil
     c.brandKeyword = !c.brand.empty() && rng.chance(25) && words(c.brand).size() == 1 && c.keywords.size() < 6;
     return c;
 }
-
-std::string CompanyFactory::brandEn(const DemoCompany& company) const { return translitBrand(company.brand); }
 
 void CompanyFactory::addTopicActivities(DemoCompany& company, int topic, Rng& rng) const {
     const TopicProfile& p = profile(topic);

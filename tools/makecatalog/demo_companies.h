@@ -6,6 +6,7 @@
 #include "demo_rng.h"
 #include "demo_topics.h"
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -65,8 +66,6 @@ public:
     void addTopicActivities(DemoCompany& company, int topic, Rng& rng) const;
 
     const TopicProfile& profile(int topic) const { return profiles_[static_cast<std::size_t>(topic)]; }
-    // The brand in English letters.
-    std::string brandEn(const DemoCompany& company) const;
     const TopicTree& tree() const { return tree_; }
 
 private:

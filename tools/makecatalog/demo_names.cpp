@@ -227,11 +227,11 @@ std::string fillNumbers(std::string text, Rng& rng) {
         if (close == std::string::npos)
             break;
         int low = 5, high = 25;
-        const std::string spec = text.substr(pos + 2, close - pos - 2);  // "" or ":3-10"
-        const std::size_t dash = spec.find('-');
-        if (spec.size() > 1 && spec[0] == ':' && dash != std::string::npos) {
-            low = std::stoi(spec.substr(1, dash - 1));
-            high = std::stoi(spec.substr(dash + 1));
+        const std::string range = text.substr(pos + 2, close - pos - 2);  // "" or ":3-10"
+        const std::size_t dash = range.find('-');
+        if (range.size() > 1 && range[0] == ':' && dash != std::string::npos) {
+            low = std::stoi(range.substr(1, dash - 1));
+            high = std::stoi(range.substr(dash + 1));
         }
         text.replace(pos, close - pos + 1, std::to_string(rng.range(low, high)));
     }

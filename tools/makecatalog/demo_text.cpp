@@ -1,5 +1,6 @@
 #include "demo_text.h"
 
+#include <array>
 #include <cstdint>
 
 namespace makecatalog::demo {
@@ -126,21 +127,27 @@ const char* latinOf(char32_t lowerCyr) {
 }  // namespace
 
 void appendXmlEscaped(std::string& out, std::string_view text) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char* entity = nullptr;
-        switch (text[i]) {
-        case '&': entity = "&amp;"; break;
-        case '<': entity = "&lt;"; break;
-        case '>': entity = "&gt;"; break;
-        case '"': entity = "&quot;"; break;
-        default: continue;
+    static constexpr auto special = [] {
+        std::array<bool, 256> t{};
+        t['&'] = t['<'] = t['>'] = t['"'] = true;
+        return t;
+    }();
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        const char* run = p;
+        while (p < end && !special[static_cast<unsigned char>(*p)])
+            ++p;
+        out.append(run, p);
+        if (p == end)
+            break;
+        switch (*p++) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += "&quot;"; break;
         }
-        out.append(text.substr(start, i - start));
-        out += entity;
-        start = i + 1;
     }
-    out.append(text.substr(start));
 }
 
 std::string xmlEscape(std::string_view text) {

@@ -25,8 +25,9 @@
 // {city}/{C} the company's city (the company is then placed in a city),
 // {cityg} the city in the genitive ("№5 г. Минска"),
 // {ca} the city's adjective agreeing with the object, {x}/{X} an object,
-// {s}/{S} a surname, {i}/{I} initials. Everything but "u" is inherited
-// from the nearest ancestor that has it, and d, k, b lines are merged.
+// {s}/{S} a surname, {i}/{I} initials. Lines a, h, p, x, f, r, c and i are
+// inherited from the nearest ancestor that has them; d, k and b are merged
+// with the ancestors' ones; w and s belong to the topic alone.
 #pragma once
 
 #include <string>

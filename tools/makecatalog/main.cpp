@@ -31,17 +31,12 @@ int usage() {
     return 2;
 }
 
-// The Firebird root of the program folder this tool was built into.
-void useFirebirdRoot(const char* argv0) {
-    const fs::path self = fs::canonical(fs::path(argv0).has_parent_path() ? fs::path(argv0)
-                                                                          : fs::path("/proc/self/exe"));
-    for (const fs::path& candidate : {self.parent_path() / "firebird",
-                                      self.parent_path() / "dist" / "firebird",
-                                      self.parent_path().parent_path() / "dist" / "firebird"})
-        if (fs::exists(candidate / "firebird.conf")) {
-            fb::usePrivateRoot(candidate.string());
-            return;
-        }
+// The Firebird root beside the tool when it is installed into a program
+// folder, otherwise the one of the build it belongs to.
+void useFirebirdRoot() {
+    const fs::path self = fs::read_symlink("/proc/self/exe");
+    const fs::path beside = self.parent_path() / "firebird";
+    fb::usePrivateRoot(fs::exists(beside / "firebird.conf") ? beside.string() : MARVENIC_FIREBIRD_ROOT);
 }
 
 int run(int argc, char** argv) {
@@ -92,7 +87,7 @@ int main(int argc, char** argv) {
     // Pictures are drawn with QPainter, which needs a GUI application but no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    useFirebirdRoot(argv[0]);
+    useFirebirdRoot();
     try {
         return run(argc, argv);
     } catch (const std::exception& e) {

@@ -87,7 +87,7 @@ CatalogSource makeSyntheticCatalog(int companies, unsigned seed) {
     options.companies = companies;
     options.seed = 0x5EED0000ull + seed;
     options.pictures = Pictures::Tiny;
-    const Assembled assembled = assemble(options);
+    Assembled assembled = assemble(options);
 
     CatalogTexts texts;
     texts.name = "Синтетический каталог (" + std::to_string(companies) + ")";
@@ -101,7 +101,7 @@ CatalogSource makeSyntheticCatalog(int companies, unsigned seed) {
                                                           static_cast<int>(s.tree.topics.size()),
                                                           sectionCounts(assembled, s.tree, false)));
     files["empty.png"] = emptyPicture();
-    return toCatalogSource(assembled, s.tree, false, std::move(files));
+    return toCatalogSource(std::move(assembled), s.tree, false, std::move(files));
 }
 
 }  // namespace makecatalog

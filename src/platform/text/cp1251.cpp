@@ -63,6 +63,8 @@ std::string convert(UConverter* to, UConverter* from, std::string_view source, s
                    nullptr, nullptr, nullptr, nullptr, true, true, &status);
     check(status, "code page conversion failed");
     out.resize(static_cast<std::size_t>(target - out.data()));
+    if (out.capacity() > out.size() + out.size() / 8 + 32)
+        out.shrink_to_fit();  // Cyrillic UTF-8 is twice its 1251 size: do not keep the slack
     return out;
 }
 

@@ -10,8 +10,8 @@
 
 namespace text {
 
-// Bytes of code page 1251 as Unicode. A byte the code page leaves unassigned
-// (0x98) becomes U+FFFD.
+// Bytes of code page 1251 as Unicode. The one byte the code page leaves
+// unassigned, 0x98, becomes U+0098, so every byte survives a round trip.
 QString fromCp1251(std::string_view bytes);
 
 // Unicode as code page 1251 bytes; a character the code page lacks becomes '?'.
