@@ -295,14 +295,21 @@ TEST_F(CompaniesTableTest, AnyModelGivingTreeDataRecsFillsTheSameRows) {
 }
 
 TEST_F(CompaniesTableTest, OneNameOfOneCompanyMergesEvenWhenAnotherCompanyOfThatNameCameBetween) {
-    QStandardItemModel generic;
-    QStandardItem* group = item("Группа", -1);
-    for (const int id : {11, 10, 11, 12, 10})
-        group->appendRow(item("Альфа", id));
-    group->appendRow(item("Бета", 10));
-    generic.appendRow(group);
-    form->FillFromTree(generic, generic.index(0, 0));
-    EXPECT_EQ(rowList(), (std::vector<std::string>{"Альфа (10)", "Альфа (11)", "Альфа (12)", "Бета (10)"}));
+    // In Russian order already, and not: both give the same rows.
+    const std::vector<std::vector<std::pair<const char*, int>>> walks = {
+        {{"Альфа", 11}, {"Альфа", 10}, {"Альфа", 11}, {"Альфа", 12}, {"Альфа", 10}, {"Бета", 10}},
+        {{"Бета", 10}, {"Альфа", 11}, {"Альфа", 10}, {"Альфа", 11}, {"Альфа", 12}, {"Альфа", 10}},
+    };
+    for (const auto& walk : walks) {
+        QStandardItemModel generic;
+        QStandardItem* group = item("Группа", -1);
+        for (const auto& [name, id] : walk)
+            group->appendRow(item(name, id));
+        generic.appendRow(group);
+        form->FillFromTree(generic, generic.index(0, 0));
+        EXPECT_EQ(rowList(), (std::vector<std::string>{"Альфа (10)", "Альфа (11)", "Альфа (12)", "Бета (10)"}))
+            << "walk starting with " << walk.front().first;
+    }
 }
 
 TEST_F(CompaniesTableTest, NameIsShownWithItsCharacterReferencesResolved) {

@@ -222,7 +222,7 @@ TEST_F(TreeBuilders, IndexTreeOfATablePath) {
     EXPECT_EQ(childNames(tree, childNamed(tree, Root, "map.png")), std::vector<std::string>{"Автобаза"});
 }
 
-// --- TreeSelections -------------------------------------------------------------------------------
+// --- Selections ------------------------------------------------------------------------------------
 
 // A tab row in memory.
 class FakeTabs : public catalog::ISelectionTabs {
@@ -236,13 +236,13 @@ public:
 class TreeSelections : public TreeBuilders {
 protected:
     void SetUp() override {
-        data->ExecSQL("DELETE FROM TreeSelections");
+        data->ExecSQL("DELETE FROM Selections");
         data->ExecSQL("DELETE FROM SelectionNames");
     }
     void save(int id, const std::string& name, const std::vector<int>& companies) {
         data->AddSelectionName(id, cp(name), "");
         for (int company : companies)
-            data->ExecSQL("INSERT INTO TreeSelections (SelectionID, CompanyID) VALUES (" + std::to_string(id) + ", " +
+            data->ExecSQL("INSERT INTO Selections (SelectionID, CompanyID) VALUES (" + std::to_string(id) + ", " +
                           std::to_string(company) + ")");
     }
 };

@@ -129,9 +129,9 @@ TEST_F(SearchDefinition, EveryEntityIsAFieldInDocumentOrder) {
 
 // --- Value lists and selections through the interface
 
-using DataMediator = tree_test::CatalogSuite<tree_test::TreeCatalogName>;
+using TreeMediator = tree_test::CatalogSuite<tree_test::TreeCatalogName>;
 
-TEST_F(DataMediator, ValueListsReplaceWhatTheListHeld) {
+TEST_F(TreeMediator, ValueListsReplaceWhatTheListHeld) {
     catalog::TDataMediator mediator(*data);
     catalog::IDataMediator& dialogSide = mediator;
     struct Case {
@@ -156,7 +156,7 @@ TEST_F(DataMediator, ValueListsReplaceWhatTheListHeld) {
     }
 }
 
-TEST_F(DataMediator, SelectionsStartWithTheWholeCatalog) {
+TEST_F(TreeMediator, SelectionsStartWithTheWholeCatalog) {
     catalog::TDataMediator mediator(*data);
     catalog::TSelectionList list{{9, "left over"}};
     static_cast<catalog::IDataMediator&>(mediator).GetSelections(list);

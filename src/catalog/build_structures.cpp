@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <memory>
 #include <numeric>
 #include <stdexcept>
@@ -128,6 +127,14 @@ void sortByName(std::vector<T>& list, NameOf nameOf, bool descending) {
     list.swap(sorted);
 }
 
+// Names are mostly stored plain (only a leading 0x7F marks a scrambled one),
+// so the fetched string is kept rather than copied.
+std::string unscrambled(std::string stored) {
+    if (!stored.empty() && stored.front() == '\x7f')
+        return UnscrambleText(stored);
+    return stored;
+}
+
 // Adds List under Parent, skipping an entry of the same company as the one
 // before it. Returns the number added; Refused is set when the tree said no.
 int addEntries(TTopicTreeModel& tree, int parent, std::vector<TreeDataRec>& list, bool& refused) {
@@ -190,7 +197,7 @@ int FillTopicTree(TTopicTreeModel& Tree, TDaziData& Data) {
     while (rows.next()) {
         TreeDataRec node;
         node.TopicID = rows.getInt(topicId);
-        node.TopicName = UnscrambleText(rows.getText(topicName));
+        node.TopicName = unscrambled(rows.getText(topicName));
         node.L = rows.getInt(left);
         node.R = rows.getInt(right);
         if (rows.isNull(companyId)) {
@@ -231,7 +238,7 @@ int FillCompanyList(TTopicTreeModel& Tree, TDaziData& Data, bool Descending) {
             previous = company;
             TreeDataRec& entry = entries.emplace_back();
             entry.TopicID = -1;
-            entry.TopicName = UnscrambleText(rows.getText(topicName));
+            entry.TopicName = unscrambled(rows.getText(topicName));
             entry.L = -2;
             entry.R = -1;
             entry.CompanyID = company;
@@ -291,7 +298,7 @@ int FillIndexTree(TTopicTreeModel& Tree, TDaziData& Data, const std::vector<std:
 
     while (!refused && rows.next()) {
         for (std::size_t i = 0; i < n; ++i) {
-            values[i] = Trim(UnscrambleText(rows.getText(first + static_cast<int>(i))));
+            values[i] = Trim(unscrambled(rows.getText(first + static_cast<int>(i))));
             if (values[i].empty())
                 values[i] = "---";
         }
@@ -324,7 +331,7 @@ int FillIndexTree(TTopicTreeModel& Tree, TDaziData& Data, const std::vector<std:
         if (company != previous) {
             TreeDataRec& entry = pending.emplace_back();
             entry.TopicID = rows.getInt(0);
-            entry.TopicName = UnscrambleText(rows.getText(1));
+            entry.TopicName = unscrambled(rows.getText(1));
             entry.L = rows.getInt(2);
             entry.R = rows.getInt(3);
             entry.CompanyID = company;

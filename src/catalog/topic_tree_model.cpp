@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
-#include <string_view>
 
 namespace catalog {
 
