@@ -285,6 +285,7 @@ void TCompaniesTableForm::FillFromTree(const QAbstractItemModel& SourceTree, con
         previous = entry.CompanyID;
     }
     m_model->SetRows(std::move(rows));
+    m_tree->TypeAhead().Reset();
 }
 
 std::string TCompaniesTableForm::PrintHTML() {
