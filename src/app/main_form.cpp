@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/catalogue_discovery.h"
+#include "app/html_viewer.h"
 #include "app/lobby_form.h"
 #include "app/topic_tree_preview.h"
 #include "catalog/dazi_data.h"
@@ -64,6 +65,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     CreateMenus();
     CreateLayout();
     CreateToolBars();
+    CreateCardView();
     resize(1024, 700);
 }
 
@@ -108,9 +110,7 @@ void TMainForm::ApplyFontSizeSetting(const QString& Word) {
             chosen = &size;
     m_defaultFontSize = chosen->points;
     chosen->action->setChecked(true);  // the four are one exclusive group
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSize(m_defaultFontSize);
-    HTMLViewer->document()->setDefaultFont(font);
+    HTMLViewer->SetDefaultFontSize(m_defaultFontSize);
 }
 
 void TMainForm::ChangeFontSizeActionExecute(QAction* Sender) {
@@ -236,25 +236,6 @@ void TMainForm::UpdateCommands() {
         action->setEnabled(companyChosen);
 }
 
-void TMainForm::ShowStartPage() {
-    RightPages->setCurrentWidget(HtmlDecorativePanel);
-    QString page = files::FindFileNoCase(m_catalogueFolder, QStringLiteral("Welcome.htm"));
-    if (m_catalogueFolder.isEmpty() || !QFileInfo(page).isFile())
-        page = files::FindFileNoCase(ProgramFolder, QStringLiteral("Welcome.htm"));
-    SelectedCompanyNameLabel->clear();
-    statusBar()->clearMessage();
-    QFile file(page);
-    if (!file.open(QIODevice::ReadOnly)) {
-        HTMLViewer->clear();
-        return;
-    }
-    // Pages are code page 1251; pictures are found beside the page.
-    const QByteArray bytes = file.readAll();
-    HTMLViewer->setSearchPaths({QFileInfo(page).absolutePath()});
-    HTMLViewer->document()->setBaseUrl(QUrl::fromLocalFile(QFileInfo(page).absolutePath() + QLatin1Char('/')));
-    HTMLViewer->setHtml(text::fromCp1251(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
-}
-
 void TMainForm::BackFlashButtonClick() {
     SelectionsTabControl->setCurrentIndex(0);
     RubrikaFlashButton->setChecked(true);
@@ -311,16 +292,16 @@ void TMainForm::CompanyOnTheWebActionExecute() {
                              QStringLiteral("Could not run Web browser."));
 }
 
-// Until the card view exists a company shows its caption and topic path.
 void TMainForm::TopicsTreeChange(const QModelIndex& Current) {
     const std::optional<PreviewNode> node = PreviewNodeData(Current);
     if (!node) {
         ShowStartPage();
     } else if (node->CompanyID != -1 && node->R == node->L + 1) {
-        RightPages->setCurrentWidget(HtmlDecorativePanel);
         SelectedCompanyNameLabel->setText(catalog::CharTextToQString(catalog::ConvertHTMLToChar(node->TopicName)));
         statusBar()->showMessage(catalog::CharTextToQString(
             catalog::ConvertHTMLToChar(catalog::DaziData->GetTopicPath(node->TopicID))));
+        ShowCompany(node->CompanyID);
+        LoadNote(node->CompanyID);
     } else {
         RightPages->setCurrentWidget(RightDecorativePanel);
     }

@@ -2,11 +2,14 @@
 // left and the card or the companies table on the right.
 #pragma once
 
+#include "catalog/query_condition.h"
 #include "platform/xml/xslt.h"
 
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,7 +28,17 @@ class QToolBar;
 class QTreeView;
 class QWidget;
 
+namespace catalog {
+class TMemoryStream;
+}
+namespace gallery {
+class TFullScreenImageForm;
+}
+
 namespace app {
+
+class TFindDialogForm;
+class THTMLViewer;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -147,7 +160,7 @@ public:
     QStackedWidget* RightPages = nullptr;
     QWidget* HtmlDecorativePanel = nullptr;
     QLabel* SelectedCompanyNameLabel = nullptr;
-    QTextBrowser* HTMLViewer = nullptr;
+    THTMLViewer* HTMLViewer = nullptr;
     QWidget* NotesSizePanel = nullptr;
     QPlainTextEdit* NotesMemo = nullptr;
     QWidget* RightDecorativePanel = nullptr;
@@ -155,7 +168,32 @@ public:
     QWidget* TableDecorativePanel = nullptr;
     QWidget* PictureGalleryDecorativePanel = nullptr;
 
+    // --- Card view (main_form_card.cpp)
+    // Conditions marked in cards; set by the tree and tab handlers.
+    catalog::TQueryConditions CardConditions;
+    void ShowCompany(int CompanyId);
+    // The card HTML (code page 1251) of a record, with CardConditions marked.
+    void BuildCompanyHtml(const std::string& RecordXml, std::string& Html) const;
+    void LoadNote(int CompanyId);
+    void NotesMemoChange();
+    // A picture of the card: from the database, else the catalog folder's
+    // file, else its empty.png. Null for a "file:" source, which the viewer
+    // loads itself.
+    std::unique_ptr<catalog::TMemoryStream> HTMLViewerImageRequest(const QString& SRC);
+    void HTMLViewerImageClick(const QString& Src);
+    void HTMLViewerHotSpotClick(const QString& SRC);
+    void FindInDocActionExecute();
+    void FindNextInDocActionExecute();
+    TFindDialogForm* FindDialogForm = nullptr;
+    gallery::TFullScreenImageForm* FullScreenImageForm = nullptr;
+    // Hands web and mail links to the desktop (catalog::OpenDocument);
+    // tests put their own in its place.
+    std::function<void(const QString&)> OpenDocumentHook;
+
 private:
+    // --- Card view
+    void CreateCardView();
+
     void CreateActions();
     void CreateMenus();
     void CreateToolBars();

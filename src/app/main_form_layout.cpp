@@ -1,6 +1,8 @@
 // The areas of the main window: button bar, tabs, tree, card and table.
 #include "app/main_form.h"
 
+#include "app/html_viewer.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -156,7 +158,7 @@ void TMainForm::CreateLayout() {
     SelectedCompanyNameLabel->setFont(captionFont);
     SelectedCompanyNameLabel->setMinimumHeight(28);
     card->addWidget(SelectedCompanyNameLabel);
-    HTMLViewer = new QTextBrowser(HtmlDecorativePanel);
+    HTMLViewer = new THTMLViewer(HtmlDecorativePanel);
     HTMLViewer->setObjectName(QStringLiteral("HTMLViewer"));
     HTMLViewer->setFrameShape(QFrame::NoFrame);
     HTMLViewer->setOpenLinks(false);

@@ -1,8 +1,15 @@
 // Companion files of the demo catalog folders: the database-info file, the
-// card style sheet and the start page. Texts are UTF-8 here; the catalog
-// builder stores them in code page 1251, as their declarations say.
+// card style sheet, the start page, the index and search definitions, the
+// table print style and the pictures (lobby buttons, partner banners, the
+// missing-image picture). Texts are UTF-8 here; catalogFiles() stores them in
+// code page 1251, as their declarations say.
+//
+// The pictures are drawn with text and so need a QGuiApplication (the
+// offscreen platform is enough); they throw std::logic_error without one,
+// except missingPicture(), which draws no text.
 #pragma once
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,15 +23,49 @@ struct CatalogTexts {
     std::string region;       // "Республики Беларусь", for the start page
 };
 
+// Every companion file of one catalog (one language folder): relative path
+// ("Org.xsl", "Partners/banner1.png") -> bytes as stored. Pictures are drawn
+// in a fixed order, so two runs give the same bytes.
+std::map<std::string, std::string> catalogFiles(const CatalogTexts& texts, bool english, int companies, int topics,
+                                                const std::vector<std::pair<std::string, int>>& sections);
+
 // tolvik.xml
 std::string databaseInfoFile(const CatalogTexts& texts);
 
 // Org.xsl: XSLT 1.0 turning a company record into its card.
 std::string cardStyleSheet(bool english);
 
-// Welcome.htm: the name, a short introduction and the top-level topics with
-// their numbers of companies.
+// Welcome.htm: the name, a short introduction, the top-level topics with
+// their numbers of companies, hints and the partners' banners.
 std::string welcomePage(const CatalogTexts& texts, bool english, int companies, int topics,
                         const std::vector<std::pair<std::string, int>>& sections);
+
+// Indexes.xml: the index buttons "Алфавит" (2), "Регион" (3), "Адрес" (4),
+// "Индекс" (5) and the hidden "Слова" (6).
+std::string indexDefinition(bool english);
+
+// Search.xml: the fields of the search dialog.
+std::string searchDefinition(bool english);
+
+// TablePrintStyle.css: the printed companies table.
+std::string tablePrintStyle();
+
+// The record element the "Алфавит" index groups by: the first letter of the
+// name as a list sorts it.
+inline constexpr const char* AlphabetPath = "letter";
+
+struct Partner {
+    std::string banner;  // "banner1.png": shown on the start page, under Partners/
+    std::string poster;  // "poster1.png": the hot spot, shown full screen
+    std::string name;    // alternative text
+};
+// The partners of the start page, in the order of the page.
+std::vector<Partner> partners(bool english);
+
+// Picture files (PNG bytes).
+std::string lobbyButton(const CatalogTexts& texts, bool english, bool hot);  // 280 x 40
+std::string partnerBanner(int index, bool english);                        // 288 x 72
+std::string partnerPoster(int index, bool english);                        // 640 x 400
+std::string missingPicture();                                              // 96 x 64
 
 }  // namespace makecatalog::demo
