@@ -5,8 +5,7 @@
 // The catalog is built once into the build folder (bench-data/, delete it
 // after changing the generator) and reused; the bench works on a copy of it
 // that carries the helper table BENCH_NAMES.
-#include "builder.h"
-#include "demo.h"
+#include "bench_catalog.h"
 
 #include "catalog/dazi_data.h"
 #include "catalog/scramble.h"
@@ -28,7 +27,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int CompanyCount = 100000;
+using bench::complete;
+using bench::markComplete;
 
 struct BenchState {
     catalog::TDaziData data;
@@ -38,21 +38,6 @@ struct BenchState {
     std::string plainScan;
 };
 BenchState* state = nullptr;
-
-bool complete(const fs::path& folder) { return fs::exists(folder / ".complete"); }
-void markComplete(const fs::path& folder) { std::ofstream(folder / ".complete") << "ok\n"; }
-
-// The synthetic catalog, built on first use.
-fs::path ensureCatalog(const fs::path& root) {
-    const fs::path folder = root / ("synthetic" + std::to_string(CompanyCount / 1000) + "k");
-    if (complete(folder))
-        return folder;
-    std::fprintf(stderr, "Building the synthetic catalog in %s ...\n", folder.c_str());
-    fs::remove_all(folder);
-    makecatalog::buildCatalog(makecatalog::makeSyntheticCatalog(CompanyCount), folder.string());
-    markComplete(folder);
-    return folder;
-}
 
 // The bench copy: the catalog plus BENCH_NAMES(CompanyID, Name) holding the
 // names SUPERSELECT returns, so that both scans see the same values.
@@ -190,9 +175,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);  // the generator draws the companies' pictures
     benchmark::Initialize(&argc, argv);
-    fb::usePrivateRoot(MARVENIC_FIREBIRD_ROOT);
-
-    const fs::path database = ensureBenchCopy(ensureCatalog(MARVENIC_BENCH_DATA));
+    const fs::path database = ensureBenchCopy(bench::SyntheticCatalog());
     BenchState bench;
     state = &bench;
     bench.data.Connect("", database.string());

@@ -6,8 +6,7 @@
 //
 // The catalog is the one catalog_bench builds and keeps (bench-data/ of the
 // build folder); set MARVENIC_BENCH_DATA to use one kept elsewhere.
-#include "builder.h"
-#include "demo.h"
+#include "bench_catalog.h"
 
 #include "catalog/build_structures.h"
 #include "catalog/dazi_data.h"
@@ -29,21 +28,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int CompanyCount = 100000;
 
 catalog::TDaziData* data = nullptr;
-
-// The same folder and completion mark as catalog_bench, so all share one copy.
-fs::path ensureCatalog(const fs::path& root) {
-    const fs::path folder = root / ("synthetic" + std::to_string(CompanyCount / 1000) + "k");
-    if (fs::exists(folder / ".complete"))
-        return folder;
-    std::fprintf(stderr, "Building the synthetic catalog in %s ...\n", folder.c_str());
-    fs::remove_all(folder);
-    makecatalog::buildCatalog(makecatalog::makeSyntheticCatalog(CompanyCount), folder.string());
-    std::ofstream(folder / ".complete") << "ok\n";
-    return folder;
-}
 
 void BM_FillFromTreeWholeList(benchmark::State& s) {
     catalog::TTopicTreeModel tree;
@@ -133,11 +119,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);  // the table is a widget; the generator draws pictures
     benchmark::Initialize(&argc, argv);
-    fb::usePrivateRoot(MARVENIC_FIREBIRD_ROOT);
-
-    const QByteArray dataRoot = qgetenv("MARVENIC_BENCH_DATA");
-    const fs::path folder = ensureCatalog(dataRoot.isEmpty() ? fs::path(MARVENIC_BENCH_DATA)
-                                                             : fs::path(dataRoot.toStdString()));
+    const fs::path folder = bench::SyntheticCatalog();
     catalog::TDaziData module;
     data = &module;
     module.Connect("", (folder / "tolvik.gdb").string());
