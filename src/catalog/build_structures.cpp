@@ -6,9 +6,6 @@
 #include "catalog/topic_tree_model.h"
 #include "platform/text/cp1251.h"
 
-#include <unicode/coll.h>
-#include <unicode/locid.h>
-#include <unicode/ucnv.h>
 
 #include <algorithm>
 #include <array>
@@ -25,78 +22,16 @@ TTranslateFunction translateFunction = nullptr;
 
 const char* const AllCompanies = "Все компании";
 
-// --- Russian order by sort keys
-//
-// Sorting 10^5 names with CompareRussian costs a conversion and a full
-// comparison per step; the collator's sort keys give the same order at one
-// conversion per name and a byte comparison per step. The collator is set
-// up exactly as CompareRussian's ("ru", tertiary strength); the tests hold
-// the two orders together.
-class RussianKeys {
-public:
-    static const RussianKeys& instance() {
-        static const RussianKeys keys;
-        return keys;
-    }
-
-    // Appends the sort key of Name (code page 1251) to Pool.
-    void append(std::string_view name, std::u16string& scratch, std::string& pool) const {
-        scratch.resize(name.size());
-        for (std::size_t i = 0; i < name.size(); ++i)
-            scratch[i] = m_toUtf16[static_cast<unsigned char>(name[i])];
-        const auto* text = reinterpret_cast<const UChar*>(scratch.data());
-        const auto length = static_cast<int32_t>(scratch.size());
-        const std::size_t start = pool.size();
-        std::size_t room = name.size() * 4 + 16;
-        for (;;) {
-            pool.resize(start + room);
-            const int32_t needed = m_collator->getSortKey(
-                text, length, reinterpret_cast<uint8_t*>(pool.data() + start), static_cast<int32_t>(room));
-            if (needed <= 0)
-                throw std::runtime_error("ICU: no sort key");
-            if (static_cast<std::size_t>(needed) <= room) {
-                pool.resize(start + static_cast<std::size_t>(needed));
-                return;
-            }
-            room = static_cast<std::size_t>(needed);
-        }
-    }
-
-private:
-    RussianKeys() {
-        UErrorCode status = U_ZERO_ERROR;
-        UConverter* converter = ucnv_open("windows-1251", &status);
-        if (U_FAILURE(status))
-            throw std::runtime_error("ICU: no windows-1251 converter");
-        for (int b = 0; b < 256; ++b) {
-            const char byte = static_cast<char>(b);
-            UChar unit[4] = {};
-            status = U_ZERO_ERROR;
-            const int32_t n = ucnv_toUChars(converter, unit, 4, &byte, 1, &status);
-            m_toUtf16[static_cast<std::size_t>(b)] = (U_SUCCESS(status) && n == 1) ? unit[0] : u'\xFFFD';
-        }
-        ucnv_close(converter);
-
-        status = U_ZERO_ERROR;
-        m_collator.reset(icu::Collator::createInstance(icu::Locale("ru"), status));
-        if (U_FAILURE(status) || !m_collator)
-            throw std::runtime_error("ICU: no Russian collator");
-        m_collator->setStrength(icu::Collator::TERTIARY);
-    }
-
-    std::array<char16_t, 256> m_toUtf16{};
-    std::unique_ptr<icu::Collator> m_collator;
-};
+// --- Russian order by sort keys: one conversion per name and a byte
+// comparison per step, instead of a full comparison per step.
 
 // The permutation that puts Names in Russian order (stable).
 template <class NameOf>
 std::vector<std::size_t> russianOrder(std::size_t count, NameOf nameOf, bool descending) {
-    const RussianKeys& keys = RussianKeys::instance();
     std::string pool;
     std::vector<std::size_t> ends(count);
-    std::u16string scratch;
     for (std::size_t i = 0; i < count; ++i) {
-        keys.append(nameOf(i), scratch, pool);
+        AppendRussianSortKey(nameOf(i), pool);
         ends[i] = pool.size();
     }
     const auto key = [&](std::size_t i) {

@@ -117,4 +117,24 @@ int CompareRussian(const std::string& a, const std::string& b) {
     return static_cast<int>(r);
 }
 
+void AppendRussianSortKey(std::string_view name, std::string& pool) {
+    const Tables& t = tables();
+    const std::vector<UChar> text = toUtf16(t, name);
+    const std::size_t start = pool.size();
+    std::size_t room = name.size() * 4 + 16;
+    for (;;) {
+        pool.resize(start + room);
+        const int32_t needed =
+            t.russian->getSortKey(text.data(), static_cast<int32_t>(text.size()),
+                                  reinterpret_cast<uint8_t*>(pool.data() + start), static_cast<int32_t>(room));
+        if (needed <= 0)
+            throw std::runtime_error("ICU: no sort key");
+        if (static_cast<std::size_t>(needed) <= room) {
+            pool.resize(start + static_cast<std::size_t>(needed));
+            return;
+        }
+        room = static_cast<std::size_t>(needed);
+    }
+}
+
 }  // namespace catalog

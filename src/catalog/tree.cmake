@@ -8,4 +8,4 @@ set_target_properties(marvenic_tree PROPERTIES AUTOMOC ON)
 target_include_directories(marvenic_tree PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(marvenic_tree
   PUBLIC marvenic_catalog marvenic_records marvenic_text Qt6::Gui
-  PRIVATE marvenic_files ICU::uc ICU::i18n)
+  PRIVATE marvenic_files)
