@@ -29,12 +29,7 @@ struct FolderPlan {
 
 std::map<std::string, std::string> companionFiles(const CatalogTexts& texts, bool english, int companies,
                                                   int topics, const std::vector<std::pair<std::string, int>>& sections) {
-    std::map<std::string, std::string> files;
-    files["tolvik.xml"] = text::utf8ToCp1251(databaseInfoFile(texts));
-    files["Org.xsl"] = text::utf8ToCp1251(cardStyleSheet(english));
-    files["Welcome.htm"] = text::utf8ToCp1251(welcomePage(texts, english, companies, topics, sections));
-    files["empty.png"] = emptyPicture();
-    return files;
+    return catalogFiles(texts, english, companies, topics, sections);
 }
 
 CatalogFolderSource makeFolder(const FolderPlan& plan) {

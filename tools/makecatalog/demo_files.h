@@ -36,9 +36,10 @@ std::string databaseInfoFile(const CatalogTexts& texts);
 std::string cardStyleSheet(bool english);
 
 // Welcome.htm: the name, a short introduction, the top-level topics with
-// their numbers of companies, hints and the partners' banners.
+// their numbers of companies, hints and, with Banners, the partners' banners
+// (whose pictures must then lie in Partners/, as catalogFiles() puts them).
 std::string welcomePage(const CatalogTexts& texts, bool english, int companies, int topics,
-                        const std::vector<std::pair<std::string, int>>& sections);
+                        const std::vector<std::pair<std::string, int>>& sections, bool banners = false);
 
 // Indexes.xml: the index buttons "Алфавит" (2), "Регион" (3), "Адрес" (4),
 // "Индекс" (5) and the hidden "Слова" (6).

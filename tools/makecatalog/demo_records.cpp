@@ -7,6 +7,9 @@
 //     <name>ООО &quot;Ромашка&quot;</name>      name as registered ("ИП" for a sole trader)
 //     <privatename>Иванов</privatename>         sole traders: surname
 //     <ownername>Иван Петрович</ownername>      sole traders: first name and patronymic
+//     <letter>Р</letter>                        the letter the alphabet index files it under:
+//                                                the quoted part of the name, a sole trader's
+//                                                surname, or else the name
 //     <activities>                              one block, one or more activities,
 //       <activity>Кирпич керамический</activity>  the main one first
 //       <activity>Газосиликатные блоки</activity>
@@ -42,6 +45,8 @@
 
 #include "demo_text.h"
 
+#include <QString>
+
 namespace makecatalog::demo {
 namespace {
 
@@ -56,6 +61,16 @@ void element(std::string& out, const char* name, const std::string& text, const 
     out += ">\n";
 }
 
+// The upper-case first letter of the part of the name people look it up by:
+// "ООО "Ромашка"" is filed under Р, not under О with every other ООО.
+std::string indexLetter(const std::string& name, const std::string& surname) {
+    QString key = QString::fromUtf8(surname.empty() ? name : surname).trimmed();
+    const qsizetype quote = key.indexOf(u'"');
+    if (surname.empty() && quote >= 0 && quote + 1 < key.size())
+        key = key.mid(quote + 1).trimmed();
+    return key.isEmpty() ? std::string() : QString(key.front().toUpper()).toStdString();
+}
+
 }  // namespace
 
 std::string companyRecord(const DemoCompany& c, bool english) {
@@ -67,6 +82,8 @@ std::string companyRecord(const DemoCompany& c, bool english) {
         element(out, "privatename", english ? c.privateEn : c.privateRu);
         element(out, "ownername", english ? c.ownerEn : c.ownerRu);
     }
+    element(out, "letter", indexLetter(english ? c.nameEn : c.nameRu,
+                                       c.soleTrader ? (english ? c.privateEn : c.privateRu) : std::string()));
     if (!c.activities.empty()) {
         out += "  <activities>\n";
         for (const Phrase* a : c.activities)

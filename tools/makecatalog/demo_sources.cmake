@@ -11,6 +11,9 @@ set(MAKECATALOG_DEMO_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/demo_records.cpp
     ${CMAKE_CURRENT_LIST_DIR}/demo_logos.cpp
     ${CMAKE_CURRENT_LIST_DIR}/demo_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/demo_files_card.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/demo_files_definitions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/demo_files_pictures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/demo_assembly.cpp
     ${CMAKE_CURRENT_LIST_DIR}/demo_catalogs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/synthetic.cpp
