@@ -26,3 +26,23 @@ target_compile_definitions(test_app_startup PRIVATE
 add_dependencies(test_app_startup superselect marvenic_lang_files)
 gtest_discover_tests(test_app_startup
   PROPERTIES ENVIRONMENT "FIREBIRD=${MARVENIC_FIREBIRD_ROOT};QT_QPA_PLATFORM=offscreen")
+
+# The company card: its HTML, pictures, links, find, font size and notes.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+add_executable(test_app_card ${CMAKE_CURRENT_LIST_DIR}/test_app_card.cpp)
+target_link_libraries(test_app_card PRIVATE marvenic_app makecatalog_lib Qt6::Test GTest::gtest)
+target_compile_definitions(test_app_card PRIVATE MARVENIC_FIREBIRD_ROOT="${MARVENIC_FIREBIRD_ROOT}")
+add_dependencies(test_app_card superselect)
+gtest_discover_tests(test_app_card
+  PROPERTIES ENVIRONMENT "FIREBIRD=${MARVENIC_FIREBIRD_ROOT};QT_QPA_PLATFORM=offscreen")
+
+# The tree half of the main window: arrangements, indexes, tabs, the right
+# half for a branch, selective printing and the command states.
+add_executable(test_app_tree ${CMAKE_CURRENT_LIST_DIR}/test_app_tree.cpp)
+target_link_libraries(test_app_tree PRIVATE marvenic_app makecatalog_lib Qt6::Test GTest::gtest)
+target_compile_definitions(test_app_tree PRIVATE
+  MARVENIC_FIREBIRD_ROOT="${MARVENIC_FIREBIRD_ROOT}"
+  MARVENIC_DIST_DIR="${MARVENIC_DIST_DIR}")
+add_dependencies(test_app_tree superselect marvenic_lang_files)
+gtest_discover_tests(test_app_tree
+  PROPERTIES ENVIRONMENT "FIREBIRD=${MARVENIC_FIREBIRD_ROOT};QT_QPA_PLATFORM=offscreen")

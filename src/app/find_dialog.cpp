@@ -46,6 +46,7 @@ TFindDialogForm::TFindDialogForm(QWidget* parent) : QDialog(parent) {
     left->addWidget(SettingsCheckGroup);
     left->addStretch(1);
     auto* page = new QHBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetFixedSize);
     page->addLayout(left, 1);
     page->addLayout(buttons);
 

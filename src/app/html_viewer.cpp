@@ -19,6 +19,8 @@ THTMLViewer::THTMLViewer(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setTextInteractionFlags(Qt::TextBrowserInteraction);
+    // As web pages do: a narrow table column breaks between words, never inside one.
+    setWordWrapMode(QTextOption::WordWrap);
     QPalette white = palette();
     white.setColor(QPalette::Base, Qt::white);
     white.setColor(QPalette::Text, Qt::black);
@@ -41,8 +43,10 @@ bool THTMLViewer::LoadFromFile(const QString& FileName) {
     }
     const QByteArray bytes = file.readAll();
     const QString folder = QFileInfo(FileName).absolutePath();
+    // Search paths rather than a base: a base would turn every source into
+    // a file URL before the picture request sees it.
     setSearchPaths({folder});
-    document()->setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
+    document()->setBaseUrl(QUrl());
     setHtml(text::fromCp1251(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     return true;
 }

@@ -46,8 +46,10 @@ public:
 
     // A page held in memory, without a base for relative sources.
     void LoadFromString(const QString& Html);
-    // A page file in code page 1251; its relative sources are found beside
-    // it. False (and an empty viewer) when the file cannot be read.
+    // A page file in code page 1251. Its pictures are requested by their
+    // sources as written too; what the request leaves to the viewer is
+    // looked for beside the page. False (and an empty viewer) when the file
+    // cannot be read.
     bool LoadFromFile(const QString& FileName);
 
     void SetDefaultFontSize(int Points);

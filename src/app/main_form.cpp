@@ -3,9 +3,10 @@
 #include "app/catalogue_discovery.h"
 #include "app/html_viewer.h"
 #include "app/lobby_form.h"
-#include "app/topic_tree_preview.h"
 #include "catalog/dazi_data.h"
+#include "catalog/data_mediator.h"
 #include "catalog/entities.h"
+#include "catalog/topic_tree_model.h"
 #include "lang/lang_util.h"
 #include "platform/files/files.h"
 #include "platform/settings/settings.h"
@@ -23,7 +24,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTextBrowser>
@@ -66,6 +66,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     CreateLayout();
     CreateToolBars();
     CreateCardView();
+    CreateTreeView();
     resize(1024, 700);
 }
 
@@ -124,7 +125,7 @@ void TMainForm::ChangeFontSizeActionExecute(QAction* Sender) {
         word = QStringLiteral("normal");
     ApplyFontSizeSetting(word);
     settings::WriteFontSizeSetting(word);
-    if (PreviewNodeData(TopicsTree->currentIndex()))
+    if (FocusedNodeData())
         TopicsTreeChange(TopicsTree->currentIndex());
     else
         ShowStartPage();
@@ -138,7 +139,10 @@ void TMainForm::SetCatalogueCaption() {
 void TMainForm::OpenCatalogueSteps() {
     m_catalogueFolder = CurrentDatabase.Path;
     FillCatalogueMenu();
-    // The data mediator's search folders are set here once it exists.
+    if (catalog::DataMediator) {
+        catalog::DataMediator->SearchFallbackFolder = m_catalogueFolder;
+        catalog::DataMediator->SearchFolder = m_catalogueFolder;
+    }
     SetCatalogueCaption();
     WaitCursor wait;
     catalog::InitEntityArray();
@@ -155,7 +159,7 @@ void TMainForm::OpenCatalogueSteps() {
         QFile::encodeName(files::FindFileNoCase(m_catalogueFolder, QStringLiteral("Org.xsl"))).toStdString());
     CurrentSelection = -1;
     SelectionIds.clear();
-    FillSelectionTabsPreview(*SelectionsTabControl, SelectionIds);
+    RefillSelectionTabs();
     ShowStartPage();
     if (!RubrikaFlashButton->isChecked())
         RubrikaFlashButton->setChecked(true);
@@ -221,65 +225,6 @@ void TMainForm::SwitchToLanguageButtonClick(int Tag) {
     SetCatalogueCaption();
 }
 
-void TMainForm::UpdateCommands() {
-    const std::optional<PreviewNode> node = PreviewNodeData(TopicsTree->currentIndex());
-    // This test alone: a topic without sub-nodes counts as a company too.
-    const bool companyChosen = node && node->R == node->L + 1;
-    const bool selectionTab = SelectionsTabControl->currentIndex() > 0;
-    CloseDocumentPageAction->setEnabled(selectionTab);
-    CloseDocumentPageAction->setVisible(selectionTab);
-    DeleteAction->setEnabled(selectionTab);
-    TreeModeAction->setEnabled(!selectionTab);
-    PlainModeAction->setEnabled(!selectionTab);
-    for (QAction* action : {FindInDocAction, FindNextInDocAction, PrintAction, ExportAction, DialPhoneAction,
-                            SendFaxAction, SendEmailAction, GoToInternetAction})
-        action->setEnabled(companyChosen);
-}
-
-void TMainForm::BackFlashButtonClick() {
-    SelectionsTabControl->setCurrentIndex(0);
-    RubrikaFlashButton->setChecked(true);
-    IndexFlashButtonClick(RubrikaFlashButton);
-    SelectedCompanyNameLabel->clear();
-    statusBar()->clearMessage();
-}
-
-void TMainForm::IndexFlashButtonClick(QAbstractButton* Sender) {
-    if (SelectionsTabControl->currentIndex() != 0)
-        SelectionsTabControl->setCurrentIndex(0);
-    IndexId = Sender->property("tag").toInt();
-    ApplyIndex();
-}
-
-void TMainForm::ApplyIndex() {
-    PlainMode = IndexId == 0;
-    AZSortAction->setEnabled(PlainMode);
-    ZASortAction->setEnabled(PlainMode);
-    // Until the tree builders exist every index shows the topic tree.
-    RefreshList();
-}
-
-void TMainForm::RefreshList() {
-    const int companies = FillTopicTreePreview(*catalog::DaziData, *TopicsModel);
-    ExpandAllAction->setEnabled(true);
-    CmpCountLabel->setText(lang::TranslateFormat(QStringLiteral("%d записей"), companies));
-    ExpandAllActionExecute(false);
-    UpdateCommands();
-}
-
-void TMainForm::ExpandAllActionExecute(bool FromUser) {
-    if (!ExpandAllAction->isEnabled())
-        return;
-    if (FromUser)
-        ExpandedAll = !ExpandedAll;
-    ExpandAllAction->setText(lang::Translate(ExpandedAll ? QStringLiteral("Свернуть все")
-                                                         : QStringLiteral("Развернуть все")));
-    if (ExpandedAll)
-        TopicsTree->expandAll();
-    else
-        TopicsTree->collapseAll();
-}
-
 void TMainForm::NotesButtonClick() {
     NotesSizePanel->setVisible(!NotesSizePanel->isVisible());
     NotesButton->setText(lang::Translate(NotesSizePanel->isVisible() ? QStringLiteral("Скрыть заметки")
@@ -290,22 +235,6 @@ void TMainForm::CompanyOnTheWebActionExecute() {
     if (!QDesktopServices::openUrl(QUrl(PublisherWebSite)))
         QMessageBox::warning(this, lang::Translate(QStringLiteral("Марвеник")),
                              QStringLiteral("Could not run Web browser."));
-}
-
-void TMainForm::TopicsTreeChange(const QModelIndex& Current) {
-    const std::optional<PreviewNode> node = PreviewNodeData(Current);
-    if (!node) {
-        ShowStartPage();
-    } else if (node->CompanyID != -1 && node->R == node->L + 1) {
-        SelectedCompanyNameLabel->setText(catalog::CharTextToQString(catalog::ConvertHTMLToChar(node->TopicName)));
-        statusBar()->showMessage(catalog::CharTextToQString(
-            catalog::ConvertHTMLToChar(catalog::DaziData->GetTopicPath(node->TopicID))));
-        ShowCompany(node->CompanyID);
-        LoadNote(node->CompanyID);
-    } else {
-        RightPages->setCurrentWidget(RightDecorativePanel);
-    }
-    UpdateCommands();
 }
 
 }  // namespace app

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QAbstractButton;
@@ -30,9 +31,15 @@ class QWidget;
 
 namespace catalog {
 class TMemoryStream;
+class TTopicTreeModel;
+struct TreeDataRec;
 }
 namespace gallery {
 class TFullScreenImageForm;
+class TPictureGalleryForm;
+}
+namespace search {
+class TCompaniesTableForm;
 }
 
 namespace app {
@@ -156,7 +163,7 @@ public:
     QSplitter* MainRzSplitter = nullptr;
     QLabel* CmpCountLabel = nullptr;
     QTreeView* TopicsTree = nullptr;
-    QStandardItemModel* TopicsModel = nullptr;
+    catalog::TTopicTreeModel* TopicsModel = nullptr;
     QStackedWidget* RightPages = nullptr;
     QWidget* HtmlDecorativePanel = nullptr;
     QLabel* SelectedCompanyNameLabel = nullptr;
@@ -211,6 +218,50 @@ private:
     // Org.xsl of the catalog, for the card transform.
     std::optional<xml::XslStylesheet> m_styleSheet;
     QList<QAction*> m_catalogueItems;
+
+    // --- Tree, indexes and selection tabs (main_form_tree.cpp, main_form_tabs.cpp)
+public:
+    // The Entity paths of the Indexes.xml field chosen last, and the first
+    // of them while such an index is current (empty for indexes 0 and 1).
+    std::vector<std::string> IndexEntities;
+    std::string IndexEntity;
+    // Created on first use, children of the right half.
+    search::TCompaniesTableForm* CompaniesTableForm = nullptr;
+    gallery::TPictureGalleryForm* PictureGalleryForm = nullptr;
+
+    void BuildIndexTree(const std::vector<std::string>& Entities);
+    void AZSortActionExecute();
+    void ZASortActionExecute();
+    void SelectionsTabControlChange();
+    // Also "Удалить".
+    void CloseDocumentPageActionExecute();
+    void SelectSelectionTab(int SelectionId);
+    // FillSelectionTabs on the tabs and SelectionIds; the change handler does
+    // not run for the tabs it removes, the caller selects the tab to show.
+    void RefillSelectionTabs();
+    void ShowCompaniesTable();
+    void ShowPictureGallery();
+    void RightPanelRzSplitterChange();
+    void OnGalleryPictureClick(const QString& FileName, int CompanyId);
+    void SelectCompanyInTree(int CompanyId);
+    void acAdvancedPrintModeExecute();
+    void acAdvancedPrintModeUpdate();
+    // acCheckAll and acUncheckAll.
+    void acCheckAllExecute(QAction* Sender);
+    void acCheckAllUpdate();
+    void SetCheckBoxes(bool On);
+    void SetAllChecks(bool Checked);
+    // The record of the focused tree node; null when none is focused.
+    const catalog::TreeDataRec* FocusedNodeData() const;
+    // Where the bar between the companies table and the gallery sits, in
+    // percent of the right half's height from the top.
+    double RightSplitterPosition() const;
+
+private:
+    void CreateTreeView();
+    // Makes tab Index current; runs the change handler itself when it is already.
+    void ChangeSelectionTab(int Index);
+    bool m_treeHadCurrentNode = false;
 };
 
 }  // namespace app

@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 
 #include "app/html_viewer.h"
+#include "catalog/topic_tree_model.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -13,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTextBrowser>
@@ -135,7 +135,7 @@ void TMainForm::CreateLayout() {
     TopicsTree->setHeaderHidden(true);
     TopicsTree->setUniformRowHeights(true);
     TopicsTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TopicsModel = new QStandardItemModel(TopicsTree);
+    TopicsModel = new catalog::TTopicTreeModel(TopicsTree);
     TopicsTree->setModel(TopicsModel);
     connect(TopicsTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { TopicsTreeChange(current); });
@@ -192,7 +192,9 @@ void TMainForm::CreateLayout() {
     RightPanelRzSplitter->addWidget(PictureGalleryDecorativePanel);
     RightPanelRzSplitter->setStretchFactor(0, 1);
     RightPanelRzSplitter->setStretchFactor(1, 0);  // the gallery keeps its height
-    RightPanelRzSplitter->setSizes({75000, 25000});
+    // In pixels: the pane without stretch keeps the size given here, so it
+    // must be a real height (a quarter of a maximized window's right half).
+    RightPanelRzSplitter->setSizes({450, 150});
     table->addWidget(RightPanelRzSplitter, 1);
     RightPages->addWidget(RightDecorativePanel);
     RightPages->setCurrentWidget(HtmlDecorativePanel);

@@ -3,7 +3,9 @@
 #include "app/application.h"
 #include "app/catalogue_discovery.h"
 #include "app/main_form.h"
+#include "catalog/build_structures.h"
 #include "catalog/dazi_data.h"
+#include "catalog/data_mediator.h"
 #include "catalog/entities.h"
 #include "lang/lang_util.h"
 #include "platform/fb/fb.h"
@@ -27,8 +29,12 @@ public:
         QDir::setCurrent(ProgramFolder);
         fb::usePrivateRoot(QFile::encodeName(ProgramFolder + QStringLiteral("firebird")).toStdString());
         lang::InitLanguageLayer(ProgramFolder);
+        // The tree builders' own texts ("Все компании") in the interface language.
+        catalog::SetTranslateFunction(&lang::Translate);
     }
     ~ProgramScope() {
+        catalog::SetTranslateFunction(nullptr);
+        catalog::DataMediator.reset();
         catalog::DaziData.reset();
         catalog::FreeEntityTables();
         Databases.clear();
@@ -50,6 +56,7 @@ int RunProgram(const QString& ProgramFolderPath) {
         // window; then the data module.
         auto mainForm = std::make_unique<TMainForm>();
         catalog::DaziData = std::make_unique<catalog::TDaziData>();
+        catalog::DataMediator = std::make_unique<catalog::TDataMediator>(*catalog::DaziData);
         return mainForm->StartUp();
     } catch (const std::exception& error) {
         ShowException(error);

@@ -40,6 +40,9 @@ void TFullScreenImageForm::ShowFullScreen(bool Show) {
     if (!Show) {
         hide();
         setWindowState(Qt::WindowNoState);
+        // Keys go back to the window the picture was opened from.
+        if (QWidget* owner = parentWidget())
+            owner->window()->activateWindow();
         return;
     }
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
