@@ -5,9 +5,11 @@
 
 #include "app/application.h"
 #include "app/catalogue_discovery.h"
+#include "app/html_viewer.h"
 #include "app/lobby_form.h"
 #include "app/main_form.h"
 #include "app/program.h"
+#include "catalog/topic_tree_model.h"
 #include "lang/lang_util.h"
 #include "platform/settings/settings.h"
 

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,76 @@ TEST_F(SuperselectUdr, ReadsRecordsLongerThanOneSegmentAndCutsLongValues) {
     EXPECT_EQ(rs->getText(1), "at the end");
     ASSERT_TRUE(rs->next());
     EXPECT_EQ(rs->getText(1), std::string(4000, '\xDF'));
+}
+
+// Where the value sits relative to the first bytes scanned, the segments of
+// the blob and the end of a truncated record.
+TEST_F(SuperselectUdr, ReadsAsFarAsTheValueNeedsWhereverItSits) {
+    const std::string filler = "<filler>" + std::string(600, 'f') + "</filler>";
+    struct Row {
+        const char* title;
+        std::string plain;
+        std::optional<std::string> name;
+    };
+    const std::vector<Row> rows = {
+        {"after the first 512 bytes", "<company>" + filler + "<name>late</name></company>", "late"},
+        {"value crossing 512", "<company><filler>" + std::string(480, 'f') + "</filler><name>" +
+                                   std::string(100, 'n') + "</name></company>",
+         std::string(100, 'n')},
+        {"value crossing the first segment",
+         "<company><filler>" + std::string(65500, 'f') + "</filler><name>" + std::string(300, 'n') +
+             "</name></company>",
+         std::string(300, 'n')},
+        {"truncated in the value after the first bytes", "<company>" + filler + "<name>cut", std::nullopt},
+        {"truncated before the path", "<company>" + filler, std::nullopt},
+        {"truncated in the start tag", "<company>" + filler + "<name", std::nullopt},
+        {"fault after the value", "<company><name>early</name><x>" + filler, "early"},
+        {"absent, root closes late", "<company>" + filler + "<zip>1</zip></company>", std::nullopt},
+        {"empty blob", "", std::nullopt},
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        insert(static_cast<int>(i), stored(rows[i].plain));
+    auto rs = db_.open("SELECT CompanyID, " + call("name") + " FROM Companies ORDER BY 1");
+    for (const Row& row : rows) {
+        ASSERT_TRUE(rs->next()) << row.title;
+        if (row.name) {
+            EXPECT_EQ(rs->getText(1), *row.name) << row.title;
+        } else {
+            EXPECT_TRUE(rs->isNull(1)) << row.title;
+        }
+    }
+}
+
+// One function instance serves every statement of its attachment, each in
+// its own transaction, also while another one is open; other attachments
+// have their own.
+TEST_F(SuperselectUdr, ServesEveryTransactionAndAttachment) {
+    insert(1, stored("<company><name>one</name></company>"));
+    insert(2, stored("<company><name>two</name></company>"));
+    auto first = db_.open("SELECT " + call("name") + " FROM Companies ORDER BY CompanyID");
+    auto second = db_.open("SELECT " + call("name") + " FROM Companies ORDER BY CompanyID DESC");
+    ASSERT_TRUE(first->next());
+    ASSERT_TRUE(second->next());
+    EXPECT_EQ(first->getText(0), "one");
+    EXPECT_EQ(second->getText(0), "two");
+    ASSERT_TRUE(first->next());
+    ASSERT_TRUE(second->next());
+    EXPECT_EQ(first->getText(0), "two");
+    EXPECT_EQ(second->getText(0), "one");
+    first.reset();
+    second.reset();
+
+    insert(3, stored("<company><name>three</name></company>"));
+    fb::Connection other;
+    other.attach((dir_ / "t.gdb").string());
+    for (fb::Connection* c : {&db_, &other, &db_}) {
+        auto rs = c->open("SELECT " + call("name") + " FROM Companies ORDER BY CompanyID");
+        std::string names;
+        while (rs->next())
+            names += rs->getText(0) + ",";
+        EXPECT_EQ(names, "one,two,three,");
+    }
+    other.detach();
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ public:
         } else if (rootClosed) {
             return false;
         }
-        names_[0] = rootName;
+        names_[0] = Name(rootName);
         depth_ = 1;
         return content();
     }
@@ -273,7 +273,7 @@ private:
             ++q;
         if (q == end_)
             return ranOut();
-        if (*q != '>' || name != names_[depth_ - 1])
+        if (*q != '>' || name != names_[depth_ - 1].view())
             return false;
         p_ = q + 1;
         return true;
@@ -338,7 +338,7 @@ private:
                 }
                 if (depth_ == MaxDepth)
                     return false;
-                names_[depth_++] = name;
+                names_[depth_++] = Name(name);
                 if (opensTarget)
                     collectDepth_ = depth_;
             }
@@ -353,8 +353,17 @@ private:
 
     std::array<std::string_view, MaxPathSteps> path_;
     std::size_t steps_ = 0;
+    // A name left uninitialised until used: the scanner is built for every
+    // row, and zeroing MaxDepth string_views would cost more than the scan.
+    struct Name {
+        Name() = default;
+        explicit Name(std::string_view s) : data(s.data()), size(s.size()) {}
+        std::string_view view() const { return std::string_view(data, size); }
+        const char* data;
+        std::size_t size;
+    };
     // Names of the open elements; names_[0] is the root.
-    std::array<std::string_view, MaxDepth> names_;
+    std::array<Name, MaxDepth> names_;
     std::size_t depth_ = 0;
     // How many path steps the open elements below the root spell; only
     // meaningful while matched_ + 1 == depth_ (the innermost open element is
@@ -416,9 +425,10 @@ Scan FindTextInScrambledPrefix(char* bytes, std::size_t length, bool complete, s
                                std::string_view path, const catalog::RecordMask& mask,
                                std::string& value) {
     for (;;) {
-        // Each round rescans from the start: cheaper than keeping scanner
-        // state, and at most doubles the work.
-        const std::size_t want = std::min(length, plain < FirstStep ? FirstStep : plain * 2);
+        // A round that asks for more has scanned all it was given, so after
+        // the first step take everything there is: at most one rescan per
+        // call, and unscrambling costs far less than scanning.
+        const std::size_t want = plain < FirstStep ? std::min(length, FirstStep) : length;
         if (want > plain) {
             mask.apply(bytes + plain, want - plain, plain);
             plain = want;

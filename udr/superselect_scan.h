@@ -78,15 +78,15 @@ enum class Scan {
 Scan FindTextInPrefix(std::string_view available, bool complete, std::string_view path,
                       std::string& value);
 
-// How many bytes FindTextInScrambledPrefix unscrambles first; it doubles
-// them while the answer needs more.
+// How many bytes FindTextInScrambledPrefix unscrambles and scans first; it
+// takes all the bytes given only when the answer needs more.
 inline constexpr std::size_t FirstStep = 512;
 
 // For a stored record whose first Length bytes are in Bytes (all of it when
 // Complete): unscrambles in place only as far as the answer needs and scans.
-// Plain counts the bytes at the start that are already plain; it grows. After
-// NeedMore the caller appends bytes (or learns that none follow) and calls
-// again with the same Plain.
+// Plain (at most Length) counts the bytes at the start that are already
+// plain; it grows. After NeedMore the caller appends bytes (or learns that
+// none follow) and calls again with the same Plain.
 Scan FindTextInScrambledPrefix(char* bytes, std::size_t length, bool complete, std::size_t& plain,
                                std::string_view path, const catalog::RecordMask& mask,
                                std::string& value);

@@ -1,7 +1,8 @@
 // UDR module "superselect": the database function SUPERSELECT(XML, PATH, KEY)
 // that catalog searches, value lists and index trees call once per row.
 // It reads the record blob, unscrambles it with KEY and returns the text at
-// PATH (rules in superselect_scan.h). The declaration is superselect_ddl.h.
+// PATH (rules in superselect_scan.h), reading and unscrambling only as far as
+// the answer needs. The declaration is superselect_ddl.h.
 //
 // Nothing may escape into the engine: a NULL argument, an unreadable blob,
 // a bad record or any failure inside gives a NULL result.
@@ -147,8 +148,9 @@ FB_UDR_BEGIN_FUNCTION(superselect)
             const std::string_view key(in->key.str, in->key.length);
             if (mask_.key() != key)
                 mask_ = catalog::RecordMask(key);
-            // The instance belongs to one attachment, and the context keeps
-            // it for the instance's lifetime; the transaction changes.
+            // The engine makes an instance per attachment and disposes of it
+            // before the attachment goes, so one reference serves all rows;
+            // the transaction changes between statements.
             if (!attachment_.get())
                 attachment_.reset(context->getAttachment(&own));
             Released<Firebird::ITransaction> transaction(context->getTransaction(&own));

@@ -42,6 +42,8 @@ const char* const Indexes[] = {
     "CREATE INDEX Images_Company ON Images (CompanyID)",
     "CREATE INDEX Images_Name ON Images (ImageName, ImageType)",
     "CREATE INDEX Keywords_Company ON Keywords (CompanyID)",
+    // The keyword search tests UPPER(Keyword) STARTING WITH the word's prefix.
+    "CREATE INDEX Keywords_Upper ON Keywords COMPUTED BY (UPPER(Keyword))",
     "CREATE INDEX Selections_ID ON Selections (SelectionID)",
     "CREATE INDEX Selections_Company ON Selections (CompanyID)",
     "CREATE INDEX Notes_Company ON NOTES (CompanyID)",
