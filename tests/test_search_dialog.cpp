@@ -300,7 +300,8 @@ TEST_F(SearchDialogTest, ColumnsWidenForTheirLongestText) {
     const Case cases[] = {
         {"Russian", "<Search><Entity Name=\"Код\">zip</Entity></Search>", TSearchDialog::MinFieldWidth},
         {"Russian", "<Search><Entity Name=\"Населённый пункт\">settlement</Entity></Search>", 0},
-        {"Russian", "<Search><Entity Name=\"Населённый пункт, район, область, страна и ещё что-нибудь\">x</Entity></Search>",
+        {"Russian",
+         "<Search><Entity Name=\"Населённый пункт, район, область, страна и ещё что-нибудь\">x</Entity></Search>",
          TSearchDialog::MaxFieldWidth},
         {"English", "<Search><Entity Name=\"Zip\">zip</Entity></Search>", TSearchDialog::MinFieldWidth},
     };
@@ -321,7 +322,8 @@ TEST_F(SearchDialogTest, ColumnsWidenForTheirLongestText) {
         EXPECT_EQ(row.FieldBox->x(), TSearchDialog::FieldLeft);
         EXPECT_EQ(row.OperatorBox->x(), row.FieldBox->x() + row.FieldBox->width() + TSearchDialog::ColumnGap);
         EXPECT_EQ(row.ValueBox->x(), row.OperatorBox->x() + row.OperatorBox->width() + TSearchDialog::ColumnGap);
-        EXPECT_EQ(row.ValueBox->x() + row.ValueBox->width(), dialog->ConditionPanel->width() - TSearchDialog::BevelWidth);
+        EXPECT_EQ(row.ValueBox->x() + row.ValueBox->width(),
+                  dialog->ConditionPanel->width() - TSearchDialog::BevelWidth);
     }
 }
 
@@ -346,7 +348,8 @@ TEST_F(SearchDialogTest, WithoutDefinitionThereAreNoRowsAndEveryFindWarns) {
     dialog->AddConditionButtonClick();
     dialog->Row(0).ValueBox->setEditText(U("Ромашка"));
     EXPECT_EQ(dialog->Row(0).FieldBox->count(), 0);
-    EXPECT_EQ(AnswerMessageBox([&] { dialog->FindButton->click(); }).first, U("Нечего искать. Пожалуйста, задайте верное условие!"));
+    EXPECT_EQ(AnswerMessageBox([&] { dialog->FindButton->click(); }).first,
+              U("Нечего искать. Пожалуйста, задайте верное условие!"));
     EXPECT_TRUE(dialog->isVisible());
 }
 
@@ -416,7 +419,8 @@ TEST_F(SearchDialogTest, TheScrollRangeFollowsTheRows) {
             EXPECT_LE(last->y() + last->height(), panelHeight);
         }
         EXPECT_EQ(dialog->Row(0).ValueBox->y(), TSearchDialog::FirstRowTop - dialog->ScrollBar->value());
-        const int valueWidth = panelWidth - TSearchDialog::BevelWidth - (scrolling ? 16 + 8 : 0) - dialog->ValueBoxLeft();
+        const int valueWidth =
+            panelWidth - TSearchDialog::BevelWidth - (scrolling ? 16 + 8 : 0) - dialog->ValueBoxLeft();
         for (int i = 0; i < rows; ++i)
             EXPECT_EQ(dialog->Row(i).ValueBox->width(), valueWidth) << "row " << i;
         if (scrolling) {
@@ -465,7 +469,9 @@ TEST_F(SearchDialogTest, ConditionsAreTheFilledRowsInOrder) {
     const Case cases[] = {
         {"fields with values, blanks count",
          {{0, U("ООО Ромашка"), 0}, {1, QString(), 0}, {2, U("   "), 1}, {4, U("хлеб"), 1}},
-         {{"name", cp("ООО Ромашка"), false}, {"address/street", "   ", true}, {"db:keywords/keyword", cp("хлеб"), true}}},
+         {{"name", cp("ООО Ромашка"), false},
+          {"address/street", "   ", true},
+          {"db:keywords/keyword", cp("хлеб"), true}}},
         {"rows without field are left out", {{-1, U("Ромашка"), 0}, {3, U("Аптеки"), 0}, {-1, U("x"), 1}},
          {{"topic", cp("Аптеки"), false}}},
         {"one field twice, values as typed", {{3, U(" А "), 0}, {3, U("Б"), 1}},
@@ -644,7 +650,8 @@ TEST_F(SearchDialogTest, TheConfirmedSearchIsOfferedAtTheNextOpening) {
     TFakeMediator mediator;
     // More rows than the panel shows.
     std::vector<TRowState> confirmedRows{
-        {0, U("Ромашка"), 1}, {-1, U("Минск"), 0}, {4, U("хлеб"), 0}, {3, QString(), 1}, {-1, QString(), 0}, {1, U(" "), 0}};
+        {0, U("Ромашка"), 1}, {-1, U("Минск"), 0}, {4, U("хлеб"), 0},
+        {3, QString(), 1},    {-1, QString(), 0},  {1, U(" "), 0}};
     for (int i = 0; i < 8; ++i)
         confirmedRows.emplace_back(i % 5, QString::number(i), i % 2);
     {
@@ -710,7 +717,8 @@ TEST_F(SearchDialogTest, ARememberedTypedTargetAndAVanishedFieldComeBack) {
         }));
     }
     // The street field is gone and the name path is now written in capitals.
-    TFakeMediator changed("<Search><Entity Name=\"Название\">NAME</Entity><Entity Name=\"Город\">city</Entity></Search>");
+    TFakeMediator changed(
+        "<Search><Entity Name=\"Название\">NAME</Entity><Entity Name=\"Город\">city</Entity></Search>");
     const auto next = Open(changed);
     EXPECT_EQ(Rows(*next), (std::vector<TRowState>{{-1, U("Ленина"), 1}, {0, U("Ромашка"), 0}}));
     EXPECT_EQ(next->PlaceInComboBox->currentText(), U("Мои находки"));
@@ -755,7 +763,8 @@ TEST_F(SearchDialogTest, TextsComeInTheCurrentLanguage) {
     EXPECT_EQ(dialog->PlaceInLabel->text(), U("Put the results into tab"));
     EXPECT_EQ(dialog->ReplaceResultRadioButton->text(), U("Replace results"));
     EXPECT_EQ(dialog->AddResultRadioButton->text(), U("Add results"));
-    EXPECT_EQ(dialog->ProblemsLabel->text(), U("* If the search does not work as expected, press \"Reset\" and search again"));
+    EXPECT_EQ(dialog->ProblemsLabel->text(),
+              U("* If the search does not work as expected, press \"Reset\" and search again"));
     EXPECT_EQ(Items(*dialog->Row(0).OperatorBox), (QStringList{U("contains"), U("does not contain")}));
     // The field captions are the catalog's own.
     EXPECT_EQ(dialog->Row(0).FieldBox->currentText(), U("Название"));
@@ -765,7 +774,8 @@ TEST_F(SearchDialogTest, TextsComeInTheCurrentLanguage) {
     EXPECT_EQ(dialog->GetTarget(), (TSelection{-1, "Search results"}));
 
     SetRows(*dialog, {{0, QString(), 0}});
-    EXPECT_EQ(AnswerMessageBox([&] { dialog->FindButtonClick(); }).first, U("Nothing to search for. Please enter a valid condition!"));
+    EXPECT_EQ(AnswerMessageBox([&] { dialog->FindButtonClick(); }).first,
+              U("Nothing to search for. Please enter a valid condition!"));
 }
 
 TEST_F(SearchDialogTest, TheTargetBoxStartsEightPixelsAfterItsLabelInEveryLanguage) {

@@ -127,7 +127,49 @@ TSearchDialog::TSearchDialog(QWidget* parent) : QDialog(parent) {
     setMinimumSize(671, 390);
     resize(679, 451);
 
-    // Right: the buttons on their panel.
+    QWidget* topStrip = BuildTopStrip();
+    BuildConditionPanel();
+    BuildOptions();
+    BuildButtonPanel();
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::VLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    auto* left = new QVBoxLayout;
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(0);
+    left->addWidget(topStrip);
+    left->addWidget(ConditionPanel, 1);
+    auto* bottom = new QVBoxLayout;
+    bottom->setContentsMargins(8, 4, BevelWidth, 8);
+    bottom->setSpacing(6);
+    bottom->addWidget(OptionsGroupBox);
+    bottom->addWidget(ProblemsLabel);
+    left->addLayout(bottom);
+    auto* page = new QHBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(0);
+    page->addLayout(left, 1);
+    page->addWidget(rule);
+    page->addWidget(ButtonPanel);
+
+    connect(AddConditionButton, &QToolButton::clicked, this, &TSearchDialog::AddConditionButtonClick);
+    connect(RemoveConditionButton, &QToolButton::clicked, this, &TSearchDialog::RemoveConditionButtonClick);
+    connect(ScrollBar, &QScrollBar::valueChanged, this, &TSearchDialog::ScrollBarScroll);
+    connect(FindButton, &QPushButton::clicked, this, &TSearchDialog::FindButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ResetButton, &QPushButton::clicked, this, &TSearchDialog::ResetButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &TSearchDialog::HelpButtonClick);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &TSearchDialog::HelpButtonClick);
+
+    LayoutRows();
+}
+
+// Right: the buttons. It stands in for the decorative panel of the skinned
+// controls: a quiet shade of the window colour.
+void TSearchDialog::BuildButtonPanel() {
     ButtonPanel = new QFrame(this);
     ButtonPanel->setObjectName(QStringLiteral("ButtonPanel"));
     ButtonPanel->setFixedWidth(90);
@@ -157,8 +199,10 @@ TSearchDialog::TSearchDialog(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(ResetButton);
     buttons->addWidget(HelpButton);
     buttons->addStretch(1);
+}
 
-    // Top strip: the tab to search in.
+// Top strip: the tab to search in.
+QWidget* TSearchDialog::BuildTopStrip() {
     auto* topStrip = new QWidget(this);
     topStrip->setObjectName(QStringLiteral("TopPanel"));
     topStrip->setFixedHeight(40);
@@ -173,8 +217,12 @@ TSearchDialog::TSearchDialog(QWidget* parent) : QDialog(parent) {
     top->setSpacing(8);
     top->addWidget(FindInLabel);
     top->addWidget(FindInComboBox, 1);
+    return topStrip;
+}
 
-    // Middle: the rows, placed by LayoutRows.
+// Middle: the rows, placed by LayoutRows, with their caption, tool buttons
+// and scroll bar.
+void TSearchDialog::BuildConditionPanel() {
     ConditionPanel = new QWidget(this);
     ConditionPanel->setObjectName(QStringLiteral("ConditionPanel"));
     ConditionPanel->installEventFilter(this);
@@ -194,8 +242,10 @@ TSearchDialog::TSearchDialog(QWidget* parent) : QDialog(parent) {
     Bevel->setFixedWidth(BevelWidth);
     // Every box of a row is as high as an editable box of the dialog's font.
     m_rowHeight = TValueComboBox(0, ConditionPanel).sizeHint().height();
+}
 
-    // Bottom: the options.
+// Bottom: AND or OR, and where the result goes.
+void TSearchDialog::BuildOptions() {
     OptionsGroupBox = new QGroupBox(QStringLiteral("Опции"), this);
     OptionsGroupBox->setObjectName(QStringLiteral("OptionsGroupBox"));
     OptionsGroupBox->setFixedHeight(129);
@@ -257,40 +307,6 @@ TSearchDialog::TSearchDialog(QWidget* parent) : QDialog(parent) {
         palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
         ProblemsLabel->setPalette(palette);
     }
-
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::VLine);
-    rule->setFrameShadow(QFrame::Sunken);
-
-    auto* left = new QVBoxLayout;
-    left->setContentsMargins(0, 0, 0, 0);
-    left->setSpacing(0);
-    left->addWidget(topStrip);
-    left->addWidget(ConditionPanel, 1);
-    auto* bottom = new QVBoxLayout;
-    bottom->setContentsMargins(8, 4, BevelWidth, 8);
-    bottom->setSpacing(6);
-    bottom->addWidget(OptionsGroupBox);
-    bottom->addWidget(ProblemsLabel);
-    left->addLayout(bottom);
-    auto* page = new QHBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->setSpacing(0);
-    page->addLayout(left, 1);
-    page->addWidget(rule);
-    page->addWidget(ButtonPanel);
-
-    connect(AddConditionButton, &QToolButton::clicked, this, &TSearchDialog::AddConditionButtonClick);
-    connect(RemoveConditionButton, &QToolButton::clicked, this, &TSearchDialog::RemoveConditionButtonClick);
-    connect(ScrollBar, &QScrollBar::valueChanged, this, &TSearchDialog::ScrollBarScroll);
-    connect(FindButton, &QPushButton::clicked, this, &TSearchDialog::FindButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ResetButton, &QPushButton::clicked, this, &TSearchDialog::ResetButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, &TSearchDialog::HelpButtonClick);
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &TSearchDialog::HelpButtonClick);
-
-    LayoutRows();
 }
 
 TSearchDialog::~TSearchDialog() = default;

@@ -143,6 +143,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildButtonPanel();
+    QWidget* BuildTopStrip();
+    void BuildConditionPanel();
+    void BuildOptions();
     void FitColumns();
     void AddConditionRow();
     void RemoveLastRow();
