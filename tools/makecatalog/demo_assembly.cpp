@@ -230,9 +230,10 @@ Assembled assemble(const AssemblyOptions& o) {
             c.property = (logo ? 2 : 0) | (photo ? 4 : 0) | (rng.chance(10) ? 1 : 0) | (rng.chance(8) ? 8 : 0);
             const int index = static_cast<int>(a.companies.size());
             a.entries[static_cast<std::size_t>(topic)].push_back({index, false, c.property});
+            // The same flags under every topic: the plain list groups a company's
+            // entries by name and flags, and should list it once.
             for (int target : c.extraTopics) {
-                static const int others[] = {0, 1, 8};
-                const int property = rng.chance(60) ? c.property : (c.property & 6) | others[rng.below(3)];
+                const int property = c.property;
                 const Settlement& place = settlements()[static_cast<std::size_t>(c.address.settlement)];
                 const bool alternate = rng.chance(10) && c.listRu.find(place.name) == std::string::npos;
                 a.entries[static_cast<std::size_t>(target)].push_back({index, alternate, property});
