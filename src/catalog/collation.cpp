@@ -70,16 +70,6 @@ std::vector<UChar> toUtf16(const Tables& t, std::string_view s) {
 
 }  // namespace
 
-std::string Trim(std::string_view s) {
-    size_t first = 0;
-    size_t last = s.size();
-    while (first < last && static_cast<unsigned char>(s[first]) <= 32)
-        ++first;
-    while (last > first && static_cast<unsigned char>(s[last - 1]) <= 32)
-        --last;
-    return std::string(s.substr(first, last - first));
-}
-
 std::string UpperCase1251(std::string_view s) {
     const Tables& t = tables();
     std::string out(s);

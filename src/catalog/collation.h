@@ -3,13 +3,12 @@
 // underneath.
 #pragma once
 
+#include "catalog/trim.h"
+
 #include <string>
 #include <string_view>
 
 namespace catalog {
-
-// Removes blanks and control characters (bytes up to 32) at both ends.
-std::string Trim(std::string_view s);
 
 // Upper case of cp1251 text, Cyrillic letters (ё, ў, і, ...) included.
 std::string UpperCase1251(std::string_view s);

@@ -1,20 +1,12 @@
 #include "catalog/formatting.h"
 
 #include "catalog/records.h"
+#include "catalog/trim.h"
 #include "platform/text/cp1251.h"
 
 namespace catalog {
 namespace {
 
-std::string trim(std::string_view s) {
-    std::size_t b = 0;
-    std::size_t e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 32)
-        ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32)
-        --e;
-    return std::string(s.substr(b, e - b));
-}
 
 // The words the rules compare with, as code page 1251 bytes.
 struct Words {
@@ -31,11 +23,11 @@ const Words& words() {
 }
 
 std::string childText(xml::XmlNode company, std::string_view name) {
-    return trim(NodeText(company.firstChildElement(name)));
+    return Trim(NodeText(company.firstChildElement(name)));
 }
 
 std::string childAttribute(xml::XmlNode company, std::string_view name, std::string_view attribute) {
-    return trim(NodeAttribute(company.firstChildElement(name), attribute));
+    return Trim(NodeAttribute(company.firstChildElement(name), attribute));
 }
 
 struct Address {
@@ -67,7 +59,7 @@ std::string FormatFullName(xml::XmlNode company) {
             result += value;
         }
     }
-    result = trim(result);
+    result = Trim(result);
     return result.empty() ? std::string("[unknown]") : result;
 }
 
@@ -82,7 +74,7 @@ std::string FormatAddressRussian(xml::XmlNode company) {
             a.street = a.street + " " + a.streetPrefix;
         else
             a.street = a.streetPrefix + " " + a.street;
-        a.street = trim(a.street);
+        a.street = Trim(a.street);
     }
 
     std::string result;
@@ -112,7 +104,7 @@ std::string FormatAddressRussian(xml::XmlNode company) {
         result += w.belarus;
         return result;
     }
-    const std::string countryName = trim(NodeAttribute(country, "name"));
+    const std::string countryName = Trim(NodeAttribute(country, "name"));
     if (!countryName.empty()) {
         result += countryName;
     } else if (result.size() >= 2 && result.compare(result.size() - 2, 2, ", ") == 0) {
@@ -159,7 +151,7 @@ std::string FormatPhone(std::string_view code, std::string_view number) {
         for (char c : s)
             if (c != '-' && c != ' ')
                 out += c;
-        return trim(out);
+        return Trim(out);
     };
     std::string compactCode = compact(code);
     if (compactCode.empty())

@@ -1,6 +1,7 @@
 #include "catalog/records.h"
 
 #include "catalog/entities.h"
+#include "catalog/trim.h"
 #include "platform/text/cp1251.h"
 
 namespace catalog {
@@ -19,17 +20,6 @@ void walkPath(std::string_view path, Step step) {
             return;
         path.remove_prefix(slash + 1);
     }
-}
-
-// Blanks and control characters (bytes up to 32) go at both ends.
-std::string TrimText(std::string_view s) {
-    std::size_t b = 0;
-    std::size_t e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 32)
-        ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32)
-        --e;
-    return std::string(s.substr(b, e - b));
 }
 
 std::string utf8(std::string_view cp1251) { return text::cp1251ToUtf8(cp1251); }
@@ -119,7 +109,7 @@ void AddChildAtPath(xml::XmlDocument& document, std::string_view path, std::stri
 
 void MarkTextAtPath(xml::XmlDocument& document, std::string_view path, std::string_view text,
                     bool allOccurrences, std::string_view tagName) {
-    const std::string found = TrimText(text);
+    const std::string found = Trim(text);
     if (found.empty())
         return;
     xml::XmlNode node = FindNodeByPath(document, path);
