@@ -46,3 +46,13 @@ target_compile_definitions(test_app_tree PRIVATE
 add_dependencies(test_app_tree superselect marvenic_lang_files)
 gtest_discover_tests(test_app_tree
   PROPERTIES ENVIRONMENT "FIREBIRD=${MARVENIC_FIREBIRD_ROOT};QT_QPA_PLATFORM=offscreen")
+
+# The search command and its selection tabs, and the help pages.
+add_executable(test_app_search ${CMAKE_CURRENT_LIST_DIR}/test_app_search.cpp)
+target_link_libraries(test_app_search PRIVATE marvenic_app makecatalog_lib GTest::gtest)
+target_compile_definitions(test_app_search PRIVATE
+  MARVENIC_FIREBIRD_ROOT="${MARVENIC_FIREBIRD_ROOT}"
+  MARVENIC_DIST_DIR="${MARVENIC_DIST_DIR}")
+add_dependencies(test_app_search superselect marvenic_lang_files marvenic_help)
+gtest_discover_tests(test_app_search
+  PROPERTIES ENVIRONMENT "FIREBIRD=${MARVENIC_FIREBIRD_ROOT};QT_QPA_PLATFORM=offscreen")

@@ -67,6 +67,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     CreateToolBars();
     CreateCardView();
     CreateTreeView();
+    connect(SearchAction, &QAction::triggered, this, &TMainForm::SearchActionExecute);
+    connect(HelpTopicsAction, &QAction::triggered, this, &TMainForm::HelpTopicsActionExecute);
     resize(1024, 700);
 }
 

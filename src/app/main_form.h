@@ -2,6 +2,7 @@
 // left and the card or the companies table on the right.
 #pragma once
 
+#include "catalog/build_structures.h"
 #include "catalog/query_condition.h"
 #include "platform/xml/xslt.h"
 
@@ -45,7 +46,17 @@ class TCompaniesTableForm;
 namespace app {
 
 class TFindDialogForm;
+class THelpWindow;
 class THTMLViewer;
+
+// What a confirmed search dialog returns.
+struct TSearchRequest {
+    catalog::TQueryConditions Conditions;
+    bool AllConditions = true;
+    bool AddToTarget = false;
+    catalog::TSelection SearchIn;
+    catalog::TSelection Target;
+};
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -78,6 +89,18 @@ public:
     void ChangeFontSizeActionExecute(QAction* Sender);
     void NotesButtonClick();
     void CompanyOnTheWebActionExecute();
+
+    // --- Search and help (main_form_search.cpp)
+    void SearchActionExecute();
+    // Shows the search dialog; empty when it was not confirmed. Tests put
+    // their own in its place.
+    std::function<std::optional<TSearchRequest>()> SearchDialogHook;
+    std::optional<TSearchRequest> RunSearchDialog();
+    void HelpTopicsActionExecute();
+    // Topic (a file name) of the help pages of the current language.
+    void ShowHelpTopic(const QString& Topic);
+    // Created on first use.
+    THelpWindow* HelpWindow = nullptr;
 
     QString CatalogueFolder() const { return m_catalogueFolder; }
     int DefaultFontSize() const { return m_defaultFontSize; }
