@@ -11,6 +11,7 @@
 #include "platform/files/files.h"
 #include "platform/settings/settings.h"
 #include "platform/text/cp1251.h"
+#include "platform/ui/wait_cursor.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -38,23 +39,6 @@ const QString English = QStringLiteral("English");
 const QString PublisherWebSite = QStringLiteral("https://www.marvenic.by/");
 
 QString tr1251(const std::string& bytes) { return text::fromCp1251(bytes); }
-
-// The hourglass for the span of a catalog open, put back also on failure.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { Restore(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-    void Restore() {
-        if (m_active)
-            QApplication::restoreOverrideCursor();
-        m_active = false;
-    }
-
-private:
-    bool m_active = true;
-};
 
 }  // namespace
 
@@ -146,7 +130,7 @@ void TMainForm::OpenCatalogueSteps() {
         catalog::DataMediator->SearchFolder = m_catalogueFolder;
     }
     SetCatalogueCaption();
-    WaitCursor wait;
+    ui::TWaitCursor wait;
     catalog::InitEntityArray();
     catalog::InitEntityList();
     catalog::DaziData->Connect((ProgramFolder + QStringLiteral("fbclient.dll")).toStdString(),

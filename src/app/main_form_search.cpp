@@ -9,6 +9,7 @@
 #include "catalog/search_sql.h"
 #include "catalog/selection_conditions.h"
 #include "lang/lang_util.h"
+#include "platform/ui/wait_cursor.h"
 #include "search/search_dialog.h"
 
 #include <QApplication>
@@ -16,18 +17,6 @@
 #include <QTabBar>
 
 namespace app {
-namespace {
-
-// Put back on every way out of the search, errors included.
-class SearchCursor {
-public:
-    SearchCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~SearchCursor() { QApplication::restoreOverrideCursor(); }
-    SearchCursor(const SearchCursor&) = delete;
-    SearchCursor& operator=(const SearchCursor&) = delete;
-};
-
-}  // namespace
 
 std::optional<TSearchRequest> TMainForm::RunSearchDialog() {
     search::TSearchDialog dialog(this);
@@ -44,7 +33,7 @@ void TMainForm::SearchActionExecute() {
     const std::optional<TSearchRequest> request = SearchDialogHook ? SearchDialogHook() : RunSearchDialog();
     if (!request)
         return;
-    SearchCursor cursor;
+    ui::TWaitCursor cursor;
     QApplication::processEvents();
 
     catalog::TDaziData& data = *catalog::DaziData;

@@ -16,6 +16,7 @@
 #include "lang/lang_util.h"
 #include "platform/files/files.h"
 #include "search/companies_table_form.h"
+#include "platform/ui/wait_cursor.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -31,23 +32,6 @@
 
 namespace app {
 namespace {
-
-// The hourglass while a tree is built, put back also on failure.
-class TreeWaitCursor {
-public:
-    TreeWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TreeWaitCursor() { Restore(); }
-    TreeWaitCursor(const TreeWaitCursor&) = delete;
-    TreeWaitCursor& operator=(const TreeWaitCursor&) = delete;
-    void Restore() {
-        if (m_active)
-            QApplication::restoreOverrideCursor();
-        m_active = false;
-    }
-
-private:
-    bool m_active = true;
-};
 
 const char* const CardXMLHeader = "<?xml version=\"1.0\" encoding=\"Windows-1251\"?>\r\n";
 
@@ -181,7 +165,7 @@ void TMainForm::ApplyIndex() {
 }
 
 void TMainForm::BuildIndexTree(const std::vector<std::string>& Entities) {
-    TreeWaitCursor wait;
+    ui::TWaitCursor wait;
     catalog::FillIndexTree(*TopicsModel, *catalog::DaziData, Entities);
     ExpandAllAction->setEnabled(true);
     ExpandAllActionExecute(false);

@@ -1,6 +1,7 @@
 #include "gallery/full_screen_image.h"
 
 #include "catalog/dazi_data.h"
+#include "platform/ui/wait_cursor.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -11,19 +12,6 @@
 #include <QScreen>
 
 namespace gallery {
-namespace {
-
-// The hourglass for the span of a load, put back also on failure.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
-
 TFullScreenImageForm::TFullScreenImageForm(QWidget* Parent)
     : QWidget(Parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FullScreenImageForm"));
@@ -56,7 +44,7 @@ void TFullScreenImageForm::ShowFullScreen(bool Show) {
 }
 
 void TFullScreenImageForm::LoadCatalogPicture(const std::string& ImageName, int ImageKind) {
-    WaitCursor wait;
+    ui::TWaitCursor wait;
     catalog::DaziData->LoadPicture(ImageName, ImageKind, m_picture);
     update();
 }

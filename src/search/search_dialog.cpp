@@ -4,6 +4,7 @@
 #include "lang/lang_util.h"
 #include "platform/text/cp1251.h"
 #include "platform/xml/xml.h"
+#include "platform/ui/wait_cursor.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -42,15 +43,6 @@ TSavedSearch& Saved() {
 }
 
 const char* const ResultsName = "Результаты поиска";
-
-// The hourglass for the length of a scope, also when it is left by an error.
-class TWaitCursor {
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 // Index 0 and 1 of every operator box.
 QStringList OperatorTexts() {
@@ -613,7 +605,7 @@ void TSearchDialog::LoadSuggestions(int Tag) {
     const auto f = static_cast<std::size_t>(field);
     std::vector<std::string> values;
     {
-        const TWaitCursor wait;
+        const ui::TWaitCursor wait;
         if (!m_indexPaths[f].empty())
             m_mediator->ListIndexValues(m_indexPaths[f], values);
         else
