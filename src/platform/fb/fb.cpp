@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
 using namespace Firebird;
@@ -219,7 +220,11 @@ std::string positionalParams(const std::string& sql) {
 }  // namespace
 
 void usePrivateRoot(const std::string& rootFolder) {
-    setenv("FIREBIRD", rootFolder.c_str(), 0);
+    // The engine refuses its character-set module when it is reached through
+    // a symbolic link, so the root is named by its real path.
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(rootFolder, error);
+    setenv("FIREBIRD", error ? rootFolder.c_str() : real.c_str(), 0);
 }
 
 // ---------------------------------------------------------------- BlobReader
