@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -153,6 +154,35 @@ TEST_F(FbTest, BatchCommitsAllRowsOrNone) {
     ASSERT_TRUE(rs->next());
     EXPECT_EQ(rs->getInt(0), 100);
     EXPECT_EQ(rs->getInt(1), 99);
+}
+
+}  // namespace
+
+namespace {
+
+// The engine refuses its character-set module when the root is reached
+// through a symbolic link, so the root is named by its real path.
+TEST(FbRoot, PrivateRootIsNamedByItsRealPath) {
+    const fs::path dir = fs::temp_directory_path() / ("fbroot-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "real");
+    fs::create_directory_symlink(dir / "real", dir / "link");
+    const char* saved = std::getenv("FIREBIRD");
+    const std::string keep = saved ? saved : "";
+    unsetenv("FIREBIRD");
+
+    fb::usePrivateRoot((dir / "link").string());
+    const std::string chosen = std::getenv("FIREBIRD") ? std::getenv("FIREBIRD") : "";
+    fb::usePrivateRoot((dir / "elsewhere").string());  // a root already set stays
+    const std::string after = std::getenv("FIREBIRD") ? std::getenv("FIREBIRD") : "";
+
+    if (saved)
+        setenv("FIREBIRD", keep.c_str(), 1);
+    else
+        unsetenv("FIREBIRD");
+    EXPECT_EQ(chosen, fs::canonical(dir / "real").string());
+    EXPECT_EQ(after, chosen);
+    fs::remove_all(dir);
 }
 
 }  // namespace
