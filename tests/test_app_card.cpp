@@ -15,6 +15,7 @@
 #include "platform/fb/fb.h"
 #include "platform/settings/settings.h"
 #include "platform/text/cp1251.h"
+#include "test_application.h"
 
 #include <gtest/gtest.h>
 
@@ -56,24 +57,6 @@ namespace fs = std::filesystem;
 
 std::string cp(const char* utf8) { return text::utf8ToCp1251(utf8); }
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// Like the program's application: an exception escaping an event handler
-// ends up in one place, here a list of messages.
-class TTestApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& error) {
-            errors.push_back(error.what());
-        }
-        return false;
-    }
-    std::vector<std::string> errors;
-};
-
-TTestApplication* application() { return static_cast<TTestApplication*>(QCoreApplication::instance()); }
 
 std::string pngBytes(int width, int height, QColor color) {
     QImage image(width, height, QImage::Format_ARGB32);

@@ -13,6 +13,7 @@
 #include "lang/lang_util.h"
 #include "platform/fb/fb.h"
 #include "platform/text/cp1251.h"
+#include "test_application.h"
 
 #include <gtest/gtest.h>
 
@@ -49,24 +50,6 @@ using search::TTypeAhead;
 
 std::string cp(const char* utf8) { return text::utf8ToCp1251(utf8); }
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// The application of the tests: like the program's, an exception escaping an
-// event handler ends up in one place, here a list of messages.
-class TTestApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& error) {
-            errors.push_back(error.what());
-        }
-        return false;
-    }
-    std::vector<std::string> errors;
-};
-
-TTestApplication* application() { return static_cast<TTestApplication*>(QCoreApplication::instance()); }
 
 // --- The fixture catalog ---------------------------------------------------------
 //
